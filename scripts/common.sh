@@ -1,0 +1,42 @@
+# Shared by run.sh and test.sh: configure and build, start and stop a virtual
+# display and a persistent wineserver.
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="${BUILD_DIR:-$top/build}"
+
+export WINEPREFIX="$build/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+
+configure_and_build() {
+  cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >"$build/configure.log" 2>&1 \
+    || { cat "$build/configure.log"; return 1; }
+  cmake --build "$build" -j"$(nproc)"
+}
+
+xvfb_pid=""
+start_display() {
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+}
+
+start_wineserver() {
+  mkdir -p "$WINEPREFIX"
+  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
+  wineserver -p >/dev/null 2>&1 </dev/null || true
+  # Start Wine's own background processes now, with no output to hold open:
+  # started by a test they would inherit its output pipe and keep ctest
+  # waiting for an end of file that never comes.
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
+
+stop_all() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=""
+}

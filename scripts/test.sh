@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the program and every test, then runs the tests under Wine in a
+# virtual X display of its own. Installs what is missing first (needs root
+# or sudo for apt). Usage: scripts/test.sh
+set -eu
+. "$(dirname "$0")/common.sh"
+"$top/scripts/setup-deps.sh"
+mkdir -p "$build"
+configure_and_build
+trap stop_all EXIT
+start_display
+start_wineserver
+cd "$build"
+ctest --output-on-failure --timeout 300 -j2

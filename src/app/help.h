@@ -1,0 +1,21 @@
+// The help pages, shown by starting the web browser on them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The pages below baseDir that the program folder ships.
+extern const char HELP_PAGE_EDITOR[];
+extern const char HELP_PAGE_PREVIEW[];
+
+// The address handed to the browser for a page: its full path below baseDir.
+std::string HelpPageAddress(const char *page);
+
+// The browser's command line: the quoted program path, a blank, and the
+// address, quoted when it holds a blank.
+std::string BuildHelpCommandLine(const char *address);
+
+// Starts the browser on address and does not wait for it. A browser that
+// cannot be started is reported in a message box owned by owner.
+void OpenHelpPage(HWND owner, const char *address);

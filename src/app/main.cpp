@@ -1,0 +1,13 @@
+#include <windows.h>
+
+#include "app/editor.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  appInstance = instance;
+  if (!ReadStartDirectory()) return 0;
+  HWND window = CreateEditorWindow(instance);
+  if (!window) return 0;
+  CentreEditorWindow(window);
+  RunMessageLoop();
+  return 0;
+}

@@ -1,0 +1,71 @@
+#include "model/catalogue.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+char PartList[PART_LIST_SIZE][DIR_PATH_SIZE];
+int partCount = 0;
+int firstVisible = 0;
+
+static const char PART_FOLDER_PREFIX[] = "kao\\";
+
+// True when the last character of text is a backslash. Code page 932 trail
+// bytes can be 0x5C too, so the string is walked character by character.
+static bool EndsWithBackslash(const char *text) {
+  const char *last = nullptr;
+  for (const char *p = text; *p; p = CharNextExA(932, p, 0)) last = p;
+  return last && *last == '\\';
+}
+
+std::string BasePath(const char *relative) {
+  return std::string(baseDir) + (EndsWithBackslash(baseDir) ? "" : "\\") + relative;
+}
+
+int MakeBasePath(char *out, int outSize, const char *relative) {
+  if (outSize <= 0) return 0;
+  out[0] = '\0';
+  std::string path = BasePath(relative);
+  if (path.size() >= static_cast<size_t>(outSize) || path.size() >= MAX_PATH) return 0;
+  std::memcpy(out, path.c_str(), path.size() + 1);
+  return 1;
+}
+
+static void AddPartListEntry(const char *fileName) {
+  if (std::strlen(PART_FOLDER_PREFIX) + std::strlen(fileName) >= DIR_PATH_SIZE) return;
+  char *entry = PartList[partCount];
+  std::memset(entry, 0, DIR_PATH_SIZE);
+  std::strcpy(entry, PART_FOLDER_PREFIX);
+  std::strcat(entry, fileName);
+  ++partCount;
+}
+
+void ScanPartFolder() {
+  SetCurrentDirectoryA(baseDir);
+  partCount = 0;
+
+  char pattern[DIR_PATH_SIZE] = {0};
+  wsprintfA(pattern, "kao\\kao-%x-*.bmp", currentCategory);
+  char searchPath[MAX_PATH];
+  if (!MakeBasePath(searchPath, sizeof searchPath, pattern)) return;
+
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(searchPath, &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    AddPartListEntry(found.cFileName);
+  } while (partCount < PART_LIST_MAX && FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+int ReplaceSubstring(char *text, const char *find, const char *replacement) {
+  size_t findLength = std::strlen(find);
+  size_t replacementLength = std::strlen(replacement);
+  if (findLength == 0) return 0;
+  char *at = std::strstr(text, find);
+  if (!at) return 0;
+  char *tail = at + findLength;
+  std::memmove(at + replacementLength, tail, std::strlen(tail) + 1);
+  std::memcpy(at, replacement, replacementLength);
+  return 1;
+}

@@ -1,0 +1,35 @@
+// The list of part bitmaps of the current category, read from the kao folder
+// below baseDir, and the file-name rules that go with it.
+#pragma once
+
+#include <string>
+
+#include "model/portrait.h"
+
+const int PART_LIST_SIZE = 100;
+const int PART_LIST_MAX = 99;   // entries ever filled
+const int PALETTE_CELLS = 5;
+
+extern char PartList[PART_LIST_SIZE][DIR_PATH_SIZE];
+extern int partCount;
+extern int firstVisible;
+
+// Rebuilds PartList and partCount from baseDir\kao\kao-<category>-*.bmp for
+// currentCategory, in the order the file system returns the names, at most
+// 99. Also makes baseDir the current directory. Names too long for an entry
+// behind "kao\" are skipped.
+void ScanPartFolder();
+
+// Replaces the first occurrence of find in text by replacement, in place.
+// Returns 1 when it replaced, 0 when find is empty or absent. The caller
+// guarantees room for a longer result.
+int ReplaceSubstring(char *text, const char *find, const char *replacement);
+
+// baseDir, a backslash (unless baseDir already ends in one) and relative.
+std::string BasePath(const char *relative);
+
+// Writes baseDir, a backslash (unless baseDir already ends in one) and
+// relative into out, which holds outSize bytes. Returns 0 and leaves out
+// empty when the result would not fit or would be longer than the platform's
+// path limit (MAX_PATH - 1 characters).
+int MakeBasePath(char *out, int outSize, const char *relative);

@@ -1,0 +1,45 @@
+#include "model/portrait.h"
+
+#include <cstring>
+
+PartSlot LayerTable[LAYER_SLOTS];
+PartSlot PieceTable[PIECE_SLOTS];
+
+int canvasX = 40;
+int canvasY = 45;
+int canvasWidth = 80;
+int canvasHeight = 100;
+
+int currentCategory = 0;
+int currentPiece = 0;
+char baseDir[DIR_PATH_SIZE];
+
+void ResetPortrait() {
+  std::memset(LayerTable, 0, sizeof LayerTable);
+  std::memset(PieceTable, 0, sizeof PieceTable);
+  canvasX = 40;
+  canvasY = 45;
+  canvasWidth = 80;
+  canvasHeight = 100;
+  currentCategory = 0;
+  currentPiece = 0;
+}
+
+static void CopyEditedFields(PartSlot &to, const PartSlot &from) {
+  to.x = from.x;
+  to.y = from.y;
+  to.width = from.width;
+  to.height = from.height;
+  to.angle = from.angle;
+  to.blue = from.blue;
+  to.green = from.green;
+  to.red = from.red;
+}
+
+void LoadCurrentPiece() { CopyEditedFields(LayerTable[CAT_OTHER], PieceTable[currentPiece]); }
+
+void StoreCurrentPiece() { CopyEditedFields(PieceTable[currentPiece], LayerTable[CAT_OTHER]); }
+
+void ClearPieces() {
+  for (PartSlot &piece : PieceTable) piece.mode = MODE_OFF;
+}

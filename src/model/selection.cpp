@@ -1,0 +1,3 @@
+#include "model/selection.h"
+
+void SelectPartAt(HWND, WPARAM, LPARAM) {}

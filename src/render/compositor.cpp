@@ -1,0 +1,3 @@
+#include "render/compositor.h"
+
+void ComposePortrait(HWND, HDC) {}

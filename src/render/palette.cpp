@@ -1,0 +1,3 @@
+#include "render/palette.h"
+
+void DrawPartPalette(HWND, HDC) {}

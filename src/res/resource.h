@@ -1,0 +1,60 @@
+// Resource and control ids, shared by the .rc file and the window code.
+#pragma once
+
+// Dialog templates and icon
+#define IDD_PREVIEW 12
+#define IDD_EDITOR 13
+#define IDI_PROGRAM 12
+
+// Editor window: part commands
+#define IDC_OFF 101
+#define IDC_HAIR_LABEL 102
+#define IDC_FRONT_HAIR 103
+#define IDC_BACK_HAIR 104
+#define IDC_PART_WIDER 105
+#define IDC_PART_NARROWER 106
+#define IDC_PART_TALLER 107
+#define IDC_PART_SHORTER 108
+#define IDC_BASE_WIDER 109
+#define IDC_BASE_TALLER 110
+#define IDC_BASE_NARROWER 111
+#define IDC_BASE_SHORTER 112
+#define IDC_BASE_LABEL 113
+#define IDC_PART_LABEL 114
+#define IDC_PART_LARGER 115
+#define IDC_PART_SMALLER 116
+#define IDC_ROTATE_RIGHT 117
+#define IDC_ROTATE_LEFT 118
+#define IDC_ANGLE_ZERO 119
+#define IDC_COLOUR 120
+#define IDC_MOVE_UP 121
+#define IDC_MOVE_DOWN 122
+#define IDC_MOVE_LEFT 123
+#define IDC_MOVE_RIGHT 124
+#define IDC_NEXT_PIECE 126
+#define IDC_PREVIOUS_PIECE 127
+#define IDC_PREVIOUS_PAGE 131
+#define IDC_NEXT_PAGE 132
+#define IDC_SAVE 133
+#define IDC_CLOSE 134
+#define IDC_SHOW_HELP 135
+
+// Editor window: category buttons, 5000 + category number
+#define IDC_CATEGORY_BASE 5000
+#define IDC_CATEGORY_FACE 5001
+#define IDC_CATEGORY_OTHER 5002
+#define IDC_CATEGORY_EYES 5003
+#define IDC_CATEGORY_EYEBROWS 5004
+#define IDC_CATEGORY_NOSE 5005
+#define IDC_CATEGORY_MOUTH 5006
+#define IDC_CATEGORY_EARS 5007
+#define IDC_CATEGORY_DISABLED 5008
+#define IDC_CATEGORY_MOUSTACHE 5009
+#define IDC_CATEGORY_BEARD 5010
+#define IDC_CATEGORY_HAIR 5011
+#define IDC_CATEGORY_GLASSES 5012
+
+// Preview window (its own ids; the editor uses the same numbers otherwise)
+#define IDC_PREVIEW_SAVE 107
+#define IDC_PREVIEW_CANCEL 108
+#define IDC_PREVIEW_HELP 109

@@ -1,0 +1,100 @@
+#include "support/test_support.h"
+
+#include <cstdio>
+
+static void RemoveTree(const std::string &path) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string child = path + "\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(child);
+      } else {
+        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(child.c_str());
+      }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(path.c_str());
+}
+
+TempDir::TempDir() {
+  char base[MAX_PATH];
+  GetTempPathA(sizeof base, base);
+  static int counter = 0;
+  for (;;) {
+    char name[MAX_PATH];
+    std::snprintf(name, sizeof name, "%snigaoe-test-%lu-%d", base, GetCurrentProcessId(), ++counter);
+    if (CreateDirectoryA(name, nullptr)) {
+      path_ = name;
+      return;
+    }
+  }
+}
+
+TempDir::~TempDir() { RemoveTree(path_); }
+
+void WriteTestBmp(const std::string &path, int width, int height,
+                  const std::function<Bgr(int x, int y)> &pixel) {
+  int rowSize = (width * 3 + 3) / 4 * 4;
+  std::vector<std::uint8_t> bytes(54 + rowSize * height, 0);
+  auto put32 = [&](int at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = (v >> (8 * i)) & 0xFF;
+  };
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  put32(2, bytes.size());
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, width);
+  put32(22, height);
+  bytes[26] = 1;
+  bytes[28] = 24;
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t *row = &bytes[54 + (height - 1 - y) * rowSize];
+    for (int x = 0; x < width; ++x) {
+      Bgr p = pixel(x, y);
+      row[x * 3] = p.blue;
+      row[x * 3 + 1] = p.green;
+      row[x * 3 + 2] = p.red;
+    }
+  }
+  WriteFileBytes(path, bytes);
+}
+
+void WriteFileBytes(const std::string &path, const std::vector<std::uint8_t> &bytes) {
+  std::FILE *file = std::fopen(path.c_str(), "wb");
+  if (!file) return;
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string &path) {
+  std::vector<std::uint8_t> bytes;
+  std::FILE *file = std::fopen(path.c_str(), "rb");
+  if (!file) return bytes;
+  int c;
+  while ((c = std::fgetc(file)) != EOF) bytes.push_back(static_cast<std::uint8_t>(c));
+  std::fclose(file);
+  return bytes;
+}
+
+bool FileExists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+Bgr PixelAt(HDC dc, int x, int y) {
+  COLORREF colour = GetPixel(dc, x, y);
+  return Bgr{GetBValue(colour), GetGValue(colour), GetRValue(colour)};
+}

@@ -1,0 +1,51 @@
+// Fixtures shared by the tests: temporary folders, small bitmap files, and
+// pumping the message queue of a window under test.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// A new empty folder below the temporary folder, removed with everything in
+// it when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir &) = delete;
+  TempDir &operator=(const TempDir &) = delete;
+  const std::string &path() const { return path_; }
+  std::string operator/(const std::string &name) const { return path_ + "\\" + name; }
+
+ private:
+  std::string path_;
+};
+
+// A 24-bit pixel as it is stored: blue, green, red.
+struct Bgr {
+  std::uint8_t blue, green, red;
+};
+inline bool operator==(Bgr a, Bgr b) { return a.blue == b.blue && a.green == b.green && a.red == b.red; }
+const Bgr WHITE = {255, 255, 255};
+const Bgr BLACK = {0, 0, 0};
+
+// Writes a 24-bit BMP file whose pixel (x, y), y from the top, is pixel(x, y).
+void WriteTestBmp(const std::string &path, int width, int height,
+                  const std::function<Bgr(int x, int y)> &pixel);
+
+// Writes bytes to a file as they are.
+void WriteFileBytes(const std::string &path, const std::vector<std::uint8_t> &bytes);
+
+// Reads a whole file; empty when it cannot be read.
+std::vector<std::uint8_t> ReadFileBytes(const std::string &path);
+
+bool FileExists(const std::string &path);
+
+// Handles every message waiting for this thread.
+void PumpMessages();
+
+// The colour of a pixel of a device context, as blue, green, red.
+Bgr PixelAt(HDC dc, int x, int y);
