@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program and every test, then runs the tests under Wine in a
 # virtual X display of its own. Installs what is missing first (needs root
-# or sudo for apt). Usage: scripts/test.sh
+# or sudo for apt). Usage: scripts/test.sh [ctest options, e.g. -R Palette]
+# BUILD_DIR chooses the build folder (default build/).
 set -eu
 . "$(dirname "$0")/common.sh"
 "$top/scripts/setup-deps.sh"
@@ -11,4 +12,4 @@ trap stop_all EXIT
 start_display
 start_wineserver
 cd "$build"
-ctest --output-on-failure --timeout 300 -j2
+ctest --output-on-failure --timeout 300 -j2 "$@"
