@@ -1,0 +1,180 @@
+#include "app/editor.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/commands.h"
+#include "model/catalogue.h"
+#include "res/resource.h"
+#include "support/test_support.h"
+
+namespace {
+
+class EditorWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetPortrait();
+    window_ = CreateEditorWindow(appInstance);
+    ASSERT_NE(window_, nullptr);
+    PumpMessages();
+  }
+  void TearDown() override {
+    if (IsWindow(window_)) DestroyWindow(window_);
+    PumpMessages();
+    ResetPortrait();
+  }
+  bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(window_, id)) != FALSE; }
+  bool Checked(int id) const { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }
+  std::string Text(int id) const {
+    char text[64] = {0};
+    GetDlgItemTextA(window_, id, text, sizeof text);
+    return text;
+  }
+  void Command(unsigned id) { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+  HWND window_ = nullptr;
+};
+
+TEST_F(EditorWindow, StartsWithHairAndPieceButtonsDisabledAndFrontChecked) {
+  EXPECT_TRUE(IsWindowVisible(window_));
+  EXPECT_FALSE(Enabled(IDC_FRONT_HAIR));
+  EXPECT_FALSE(Enabled(IDC_BACK_HAIR));
+  EXPECT_FALSE(Enabled(IDC_NEXT_PIECE));
+  EXPECT_FALSE(Enabled(IDC_PREVIOUS_PIECE));
+  EXPECT_FALSE(Enabled(IDC_CATEGORY_DISABLED));
+  EXPECT_TRUE(Enabled(IDC_CATEGORY_FACE));
+  EXPECT_TRUE(Checked(IDC_FRONT_HAIR));
+  EXPECT_FALSE(Checked(IDC_BACK_HAIR));
+  char caption[64];
+  GetWindowTextA(window_, caption, sizeof caption);
+  EXPECT_STREQ(caption, "似顔絵ソフト　Ver1.00");
+}
+
+TEST_F(EditorWindow, TemplateHoldsEveryControlWithItsTextAndPlace) {
+  struct Control {
+    int id;
+    const char *text;
+    RECT units;  // x, y, width, height in dialog units
+  } controls[] = {
+      {IDC_CLOSE, "閉じる", {284, 136, 28, 20}},    {IDC_SHOW_HELP, "ﾍﾙﾌﾟ", {312, 136, 28, 20}},
+      {IDC_CATEGORY_FACE, "顔", {96, 4, 20, 16}},   {IDC_CATEGORY_HAIR, "髪", {116, 4, 20, 16}},
+      {IDC_CATEGORY_EYES, "目", {136, 4, 20, 16}},  {IDC_CATEGORY_NOSE, "鼻", {176, 4, 20, 16}},
+      {IDC_CATEGORY_MOUTH, "口", {196, 4, 20, 16}}, {IDC_CATEGORY_EARS, "耳", {216, 4, 20, 16}},
+      {IDC_SAVE, "保存", {256, 136, 28, 20}},       {IDC_CATEGORY_MOUSTACHE, "口髭", {236, 4, 20, 16}},
+      {IDC_CATEGORY_OTHER, "その他", {276, 4, 24, 16}}, {IDC_CATEGORY_GLASSES, "眼鏡", {300, 4, 20, 16}},
+      {IDC_CATEGORY_DISABLED, "無効", {320, 4, 16, 16}}, {IDC_MOVE_UP, "↑", {24, 132, 20, 16}},
+      {IDC_MOVE_DOWN, "↓", {24, 148, 20, 16}},      {IDC_MOVE_RIGHT, "→", {44, 140, 20, 16}},
+      {IDC_MOVE_LEFT, "←", {4, 140, 20, 16}},       {IDC_CATEGORY_EYEBROWS, "眉", {156, 4, 20, 16}},
+      {IDC_PREVIOUS_PAGE, "<<", {96, 116, 20, 12}}, {IDC_NEXT_PAGE, ">>", {324, 116, 20, 12}},
+      {IDC_OFF, "OFF", {204, 116, 20, 12}},         {IDC_FRONT_HAIR, "前", {72, 132, 20, 8}},
+      {IDC_BACK_HAIR, "後", {72, 144, 20, 8}},      {IDC_HAIR_LABEL, "髪選択", {72, 124, 24, 8}},
+      {IDC_PART_WIDER, "横広", {100, 136, 20, 16}}, {IDC_PART_NARROWER, "横縮", {100, 152, 20, 16}},
+      {IDC_PART_TALLER, "縦広", {120, 136, 20, 16}}, {IDC_PART_SHORTER, "縦縮", {120, 152, 20, 16}},
+      {IDC_BASE_WIDER, "横広", {208, 136, 20, 16}}, {IDC_BASE_TALLER, "縦広", {228, 136, 20, 16}},
+      {IDC_BASE_NARROWER, "横縮", {208, 152, 20, 16}}, {IDC_BASE_SHORTER, "縦縮", {228, 152, 20, 16}},
+      {IDC_BASE_LABEL, "下地", {220, 128, 16, 8}},  {IDC_PART_LABEL, "部品", {132, 128, 16, 8}},
+      {IDC_PART_LARGER, "拡大", {140, 136, 20, 16}}, {IDC_PART_SMALLER, "縮小", {140, 152, 20, 16}},
+      {IDC_ROTATE_RIGHT, "右回", {160, 136, 20, 16}}, {IDC_ROTATE_LEFT, "左回", {160, 152, 20, 16}},
+      {IDC_ANGLE_ZERO, "0度", {160, 124, 20, 12}},  {IDC_CATEGORY_BEARD, "顎髭", {256, 4, 20, 16}},
+      {IDC_COLOUR, "色", {180, 136, 20, 16}},       {IDC_NEXT_PIECE, "+", {68, 156, 16, 12}},
+      {IDC_PREVIOUS_PIECE, "-", {84, 156, 16, 12}},
+  };
+  int children = 0;
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++children;
+  EXPECT_EQ(children, static_cast<int>(sizeof controls / sizeof controls[0]) + 2) << "and two frames";
+
+  for (const Control &c : controls) {
+    HWND control = GetDlgItem(window_, c.id);
+    ASSERT_NE(control, nullptr) << c.id;
+    EXPECT_EQ(Text(c.id), c.text) << c.id;
+    // The dialog maps a control's position and size separately.
+    RECT position = {c.units.left, c.units.top, 0, 0};
+    RECT size = {0, 0, c.units.right, c.units.bottom};
+    MapDialogRect(window_, &position);
+    MapDialogRect(window_, &size);
+    RECT got;
+    GetWindowRect(control, &got);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT *>(&got), 2);
+    EXPECT_EQ(got.left, position.left) << c.id;
+    EXPECT_EQ(got.top, position.top) << c.id;
+    EXPECT_EQ(got.right - got.left, size.right) << c.id;
+    EXPECT_EQ(got.bottom - got.top, size.bottom) << c.id;
+  }
+}
+
+TEST_F(EditorWindow, CategoryButtonsEnableHairRadiosAndPieceButtons) {
+  CheckRadioButton(window_, IDC_FRONT_HAIR, IDC_BACK_HAIR, IDC_BACK_HAIR);
+  struct Case {
+    unsigned button;
+    bool radios, pieces;
+  } cases[] = {
+      {IDC_CATEGORY_HAIR, true, false},
+      {IDC_CATEGORY_OTHER, false, true},
+      {IDC_CATEGORY_EYES, false, false},
+      {IDC_CATEGORY_HAIR, true, false},
+  };
+  for (const Case &c : cases) {
+    firstVisible = 10;
+    Command(c.button);
+    EXPECT_EQ(currentCategory, static_cast<int>(c.button - IDC_CATEGORY_BASE));
+    EXPECT_EQ(firstVisible, 0);
+    EXPECT_EQ(Enabled(IDC_FRONT_HAIR), c.radios) << c.button;
+    EXPECT_EQ(Enabled(IDC_BACK_HAIR), c.radios) << c.button;
+    EXPECT_EQ(Enabled(IDC_NEXT_PIECE), c.pieces) << c.button;
+    EXPECT_EQ(Enabled(IDC_PREVIOUS_PIECE), c.pieces) << c.button;
+    EXPECT_TRUE(Checked(IDC_BACK_HAIR)) << "the hair radios keep their state";
+  }
+}
+
+TEST_F(EditorWindow, CheckedBackRadioRoutesMovesToTheBackHair) {
+  Command(IDC_CATEGORY_HAIR);
+  CheckRadioButton(window_, IDC_FRONT_HAIR, IDC_BACK_HAIR, IDC_BACK_HAIR);
+  Command(IDC_MOVE_UP);
+  Command(IDC_ROTATE_RIGHT);
+  EXPECT_EQ(LayerTable[CAT_BACK_HAIR].y, -1);
+  EXPECT_EQ(LayerTable[CAT_HAIR].y, 0);
+  EXPECT_EQ(LayerTable[CAT_HAIR].angle, 5);
+  CheckRadioButton(window_, IDC_FRONT_HAIR, IDC_BACK_HAIR, IDC_FRONT_HAIR);
+  Command(IDC_MOVE_UP);
+  EXPECT_EQ(LayerTable[CAT_HAIR].y, -1);
+}
+
+TEST_F(EditorWindow, CloseButtonDestroysTheWindowAndEndsTheLoop) {
+  Command(IDC_CLOSE);
+  EXPECT_FALSE(IsWindow(window_));
+  MSG message;
+  EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(message.wParam, 0u);
+
+  window_ = CreateEditorWindow(appInstance);
+  SendMessageA(window_, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(EditorWindow, IsPlacedAsIfItWere300By200InTheScreensCentre) {
+  POINT corner = EditorWindowPosition(1024, 768);
+  EXPECT_EQ(corner.x, 362);
+  EXPECT_EQ(corner.y, 284);
+  corner = EditorWindowPosition(200, 100);  // smaller than the window: halves round toward zero
+  EXPECT_EQ(corner.x, -50);
+  EXPECT_EQ(corner.y, -50);
+
+  RECT before;
+  GetWindowRect(window_, &before);
+  CentreEditorWindow(window_);
+  RECT after;
+  GetWindowRect(window_, &after);
+  HDC screen = GetDC(nullptr);
+  POINT want = EditorWindowPosition(GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES));
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(after.left, want.x);
+  EXPECT_EQ(after.top, want.y);
+  EXPECT_EQ(after.right - after.left, before.right - before.left) << "keeps its own size";
+  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+}
+
+}  // namespace
