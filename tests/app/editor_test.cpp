@@ -4,11 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/commands.h"
+#include "app/failure.h"
 #include "model/catalogue.h"
 #include "res/resource.h"
+#include "res/texts.h"
 #include "support/test_support.h"
 
 namespace {
@@ -175,6 +180,76 @@ TEST_F(EditorWindow, IsPlacedAsIfItWere300By200InTheScreensCentre) {
   EXPECT_EQ(after.top, want.y);
   EXPECT_EQ(after.right - after.left, before.right - before.left) << "keeps its own size";
   EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> recordedFailures;
+void RecordFailure(HWND, const char *text, const char *caption) {
+  recordedFailures.push_back(std::string(caption) + ": " + text);
+}
+
+// Runs ReadStartDirectory with the current directory at path and puts
+// everything back afterwards.
+int ReadStartDirectoryIn(const std::string &path, std::string &read) {
+  char savedDir[MAX_PATH], savedBase[DIR_PATH_SIZE];
+  GetCurrentDirectoryA(sizeof savedDir, savedDir);
+  std::memcpy(savedBase, baseDir, sizeof savedBase);
+  FailureReporter savedReporter = failureReporter;
+  failureReporter = RecordFailure;
+  int result = -1;
+  if (SetCurrentDirectoryA(path.c_str())) result = ReadStartDirectory();
+  read = baseDir;
+  failureReporter = savedReporter;
+  std::memcpy(baseDir, savedBase, sizeof baseDir);
+  SetCurrentDirectoryA(savedDir);
+  return result;
+}
+
+TEST(StartDirectory, NonAsciiFoldersAreReadAndScanned) {
+  TempDir dir;
+  const std::string folder = dir / "\x95\x5C\x83\x5C";  // 表ソ: trail bytes are backslashes
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  CreateDirectoryA((folder + "\\kao").c_str(), nullptr);
+  WriteFileBytes(folder + "\\kao\\kao-1-001.bmp", {'B', 'M'});
+  std::string read;
+  recordedFailures.clear();
+  ASSERT_EQ(ReadStartDirectoryIn(folder, read), 1);
+  EXPECT_EQ(lstrcmpiA(read.c_str(), folder.c_str()), 0);
+  EXPECT_TRUE(recordedFailures.empty());
+
+  char savedBase[DIR_PATH_SIZE];
+  std::memcpy(savedBase, baseDir, sizeof savedBase);
+  lstrcpynA(baseDir, read.c_str(), sizeof baseDir);
+  currentCategory = CAT_FACE;
+  ScanPartFolder();
+  EXPECT_EQ(partCount, 1);
+  std::memcpy(baseDir, savedBase, sizeof baseDir);
+  SetCurrentDirectoryA(savedBase);
+  partCount = 0;
+}
+
+TEST(StartDirectory, AFolderLongerThanBaseDirStopsTheProgramWithAMessage) {
+  // Build a folder of 257 characters, one more than baseDir holds, with the
+  // wide calls, which take long paths.
+  TempDir dir;
+  std::string path = dir.path();
+  while (path.size() < 257) {
+    path += "\\" + std::string(std::min<size_t>(40, 256 - path.size()), 'd');
+    std::wstring wide(L"\\\\?\\");
+    for (char c : path) wide += static_cast<wchar_t>(c);
+    CreateDirectoryW(wide.c_str(), nullptr);
+  }
+  std::string read;
+  recordedFailures.clear();
+  int result = ReadStartDirectoryIn(path, read);
+  if (result == -1) GTEST_SKIP() << "the platform would not make " << path.size() << " characters current";
+  ASSERT_EQ(path.size(), 257u);
+  EXPECT_EQ(result, 0);
+  ASSERT_EQ(recordedFailures.size(), 1u);
+  EXPECT_EQ(recordedFailures[0], std::string(CAPTION_START_DIR) + ": " + TEXT_START_DIR_TOO_LONG);
 }
 
 }  // namespace
