@@ -1,0 +1,5 @@
+#include "render/memory_dc.h"
+
+void DeleteMemoryDC(HDC dc) {
+  if (dc && !DeleteDC(dc)) DeleteObject(dc);
+}

@@ -1,0 +1,90 @@
+#include "render/dib24.h"
+
+#include <gtest/gtest.h>
+
+#include "render/paint_failure.h"
+#include "render/render_fixtures.h"
+#include "res/texts.h"
+
+namespace {
+
+TEST(PaddedWidth, IsTheNextMultipleOfFourStrictlyAbove) {
+  const int cases[][2] = {{0, 4}, {1, 4}, {3, 4}, {4, 8}, {40, 44}, {41, 44}, {43, 44}, {80, 84}, {83, 84}};
+  for (const auto &c : cases) EXPECT_EQ(PaddedWidth(c[0]), c[1]) << c[0];
+}
+
+TEST(CreateDib24, StoresPixelsBottomRowFirstInBlueGreenRedOrder) {
+  Surface owner(10, 10);
+  HBITMAP bitmap;
+  void *pixels;
+  ASSERT_EQ(CreateDib24(owner.window(), &bitmap, &pixels, 8, 3), 1);
+  ASSERT_NE(bitmap, nullptr);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  SetPixel(dc, 5, 0, RGB(30, 20, 10));  // top row, column 5
+  GdiFlush();
+  const unsigned char *top = static_cast<unsigned char *>(pixels) + (2 * 8 + 5) * 3;
+  EXPECT_EQ(top[0], 10);
+  EXPECT_EQ(top[1], 20);
+  EXPECT_EQ(top[2], 30);
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+}
+
+TEST(CreateDib24, RefusesWidthsNotAMultipleOfFourAndReportsFailedImages) {
+  Surface owner(10, 10);
+  FailureRecorder recorder;
+  HBITMAP untouched = reinterpret_cast<HBITMAP>(1);
+  void *pixels = &untouched;
+  EXPECT_EQ(CreateDib24(owner.window(), &untouched, &pixels, 6, 3), 0);
+  EXPECT_EQ(untouched, reinterpret_cast<HBITMAP>(1));
+  EXPECT_EQ(pixels, &untouched);
+  EXPECT_TRUE(FailureRecorder::shown().empty());
+
+  const int failing[][2] = {{0, 5}, {8, 0}, {8, -3}, {1 << 16, 1 << 16}};
+  for (const auto &size : failing) {
+    HBITMAP bitmap = reinterpret_cast<HBITMAP>(1);
+    BeginPaintFailures();
+    EXPECT_EQ(CreateDib24(owner.window(), &bitmap, &pixels, size[0], size[1]), 1);
+    EndPaintFailures();
+    EXPECT_EQ(bitmap, nullptr) << size[0] << " x " << size[1];
+  }
+  ASSERT_EQ(FailureRecorder::shown().size(), 4u);
+  EXPECT_EQ(FailureRecorder::shown()[0].first, TEXT_NO_DIB);
+  EXPECT_EQ(FailureRecorder::shown()[0].second, CAPTION_DEBUG);
+}
+
+TEST(RecolourPixels, PaintsBlackOnPartsAndEverythingButBlackAndWhiteOnTheFace) {
+  struct Case {
+    Bgr before;
+    int layer;
+    Bgr after;
+  };
+  const Bgr colour = {10, 20, 30};
+  const Case cases[] = {
+      {BLACK, 3, colour},           {WHITE, 3, WHITE},
+      {{254, 255, 255}, 3, {254, 255, 255}}, {{1, 0, 0}, 3, {1, 0, 0}},
+      {BLACK, 2, colour},           {BLACK, 0, colour},
+      {BLACK, 1, BLACK},            {WHITE, 1, WHITE},
+      {{254, 255, 255}, 1, colour}, {{100, 100, 100}, 1, colour},
+  };
+  for (const Case &c : cases) {
+    unsigned char pixels[6] = {c.before.blue, c.before.green, c.before.red, 0, 0, 0};
+    RecolourPixels(pixels, 3, colour.blue, colour.green, colour.red, c.layer);
+    EXPECT_TRUE((Bgr{pixels[0], pixels[1], pixels[2]} == c.after)) << "layer " << c.layer;
+    EXPECT_EQ(pixels[3], 0) << "beyond the byte count";
+  }
+  // Only the low byte of each colour value is written.
+  unsigned char pixel[3] = {0, 0, 0};
+  RecolourPixels(pixel, 3, 0x1FF, 0x100, -1, 5);
+  EXPECT_TRUE((Bgr{pixel[0], pixel[1], pixel[2]} == Bgr{255, 0, 255}));
+}
+
+TEST(MaskOpaquePixels, IsZeroOnlyOnPureWhite) {
+  const unsigned char pixels[] = {255, 255, 255, 254, 255, 255, 0, 0, 0, 255, 255, 254};
+  std::vector<unsigned char> mask = MaskOpaquePixels(pixels, 4, 1);
+  EXPECT_EQ(mask, (std::vector<unsigned char>{0, 1, 1, 1}));
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+#include "render/paint_failure.h"
+
+#include <gtest/gtest.h>
+
+#include "render/render_fixtures.h"
+
+namespace {
+
+TEST(ShowPaintFailure, ShowsTheFirstMessageOfAPaintOnly) {
+  FailureRecorder recorder;
+  for (int paint = 0; paint < 2; ++paint) {
+    BeginPaintFailures();
+    ShowPaintFailure(nullptr, "first", "a");
+    ShowPaintFailure(nullptr, "second", "b");
+    EndPaintFailures();
+  }
+  ASSERT_EQ(FailureRecorder::shown().size(), 2u);
+  EXPECT_EQ(FailureRecorder::shown()[1].first, "first");
+}
+
+// The message box's own loop paints the window again: that paint must not
+// show a message, nor let the outer paint show a second one afterwards.
+TEST(ShowPaintFailure, APaintInsideTheOpenBoxShowsNothingAndEndsNothing) {
+  FailureRecorder recorder;
+  static int boxes = 0;
+  boxes = 0;
+  FailureReporter saved = failureReporter;
+  failureReporter = [](HWND, const char *, const char *) {
+    ++boxes;
+    BeginPaintFailures();
+    ShowPaintFailure(nullptr, "nested", "n");
+    EndPaintFailures();
+  };
+  BeginPaintFailures();
+  ShowPaintFailure(nullptr, "outer", "o");
+  ShowPaintFailure(nullptr, "outer again", "o");
+  EndPaintFailures();
+  EXPECT_EQ(boxes, 1);
+  BeginPaintFailures();
+  ShowPaintFailure(nullptr, "next paint", "o");
+  EXPECT_EQ(boxes, 2);
+  EndPaintFailures();
+  failureReporter = saved;
+}
+
+}  // namespace
