@@ -1,3 +1,136 @@
 #include "render/palette.h"
 
-void DrawPartPalette(HWND, HDC) {}
+#include <cstring>
+
+#include "model/catalogue.h"
+#include "model/portrait.h"
+#include "model/selection.h"
+#include "render/paint_failure.h"
+#include "render/part_file.h"
+
+// The face drawn under every hair thumbnail, directly in baseDir.
+static const char HAIR_THUMBNAIL_FACE[] = "kao-1-001.bmp";
+
+int PaletteCellLeft(int index) { return index % PALETTE_CELLS * CELL_PITCH + PALETTE_LEFT; }
+
+void VisiblePartRange(int *first, int *last) {
+  *first = firstVisible < 0 ? 0 : firstVisible;
+  *last = firstVisible + PALETTE_CELLS;
+  if (*last > partCount) *last = partCount;
+  if (*last > PART_LIST_SIZE) *last = PART_LIST_SIZE;
+}
+
+ThumbnailPlacement PlaceThumbnail(int category, const char *path, int left, int width, int height) {
+  int single = left + (80 - width) / 2;
+  int pair = left + (40 - width) / 2;
+  int pairMirror = left + 80 - (40 - width) / 2;
+  int middle = CELL_TOP + (100 - height) / 2;
+  switch (category) {
+    case CAT_OTHER:
+      switch (OtherPieceKind(path)) {
+        case PIECE_PAIR_HIGH:
+          return {THUMB_PAIR, pair, pairMirror, middle - 5};
+        case PIECE_PAIR_LOW:
+          return {THUMB_PAIR, pair, pairMirror, middle + 10};
+        default:
+          return {THUMB_SINGLE, single, 0, middle + 15};
+      }
+    case CAT_EYES:
+      return {THUMB_PAIR, pair, pairMirror, middle - 5};
+    case CAT_EYEBROWS:
+      return {THUMB_PAIR, pair, pairMirror, middle - 20};
+    case CAT_MOUTH:
+      return {THUMB_SINGLE, single, 0, middle + 20};
+    case CAT_EARS:
+      return {THUMB_PAIR, left + 5, left + 74, CELL_TOP + (80 - height) / 2};
+    case CAT_MOUSTACHE:
+      return {THUMB_SINGLE, single, 0, middle + 10};
+    case CAT_BEARD:
+      return {THUMB_SINGLE, single, 0, middle + 30};
+    case CAT_HAIR:
+      return {THUMB_COMPOSITE, left, 0, CELL_TOP};
+    case CAT_GLASSES:
+      return {THUMB_SINGLE, single, 0, middle - 10};
+    default:  // the face, the nose, the disabled category
+      return {THUMB_SINGLE, single, 0, middle};
+  }
+}
+
+PaletteMarks MarksForEntry(int index) {
+  PaletteMarks marks = {false, false};
+  if (currentCategory == CAT_OTHER) {
+    for (int p = 0; p < PIECE_SLOTS; ++p) {
+      if (PieceTable[p].mode == MODE_OFF || PieceTable[p].listIndex != index) continue;
+      marks.cross = true;
+      if (p == currentPiece) marks.tick = true;
+    }
+  } else if (currentCategory >= 0 && currentCategory < LAYER_SLOTS) {
+    const PartSlot &slot = LayerTable[currentCategory];
+    marks.tick = slot.mode != MODE_OFF && slot.listIndex == index;
+  }
+  return marks;
+}
+
+static void FillCellWhite(HDC dc, int left) {
+  RECT cell = {left, CELL_TOP, left + CELL_WIDTH, CELL_TOP + CELL_HEIGHT};
+  HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+  FillRect(dc, &cell, white);
+  DeleteObject(white);
+}
+
+// Draws a file at its own size with its top-left corner at (x, y).
+static void DrawFileAt(HWND window, HDC dc, const char *path, int x, int y) {
+  PartSource source;
+  if (!OpenPartSource(window, path, source)) return;
+  StretchBlt(dc, x, y, source.width, source.height, source.dc, 0, 0, source.width, source.height,
+             SRCCOPY);
+  ClosePartSource(source);
+}
+
+// The back hair, the palette's face and the hair, one over the other; the
+// first two only when the hair's name leads to a back-hair name.
+static void DrawHairComposite(HWND window, HDC dc, const char *hairPath, int x, int y) {
+  char backHair[DIR_PATH_SIZE] = {0};
+  std::strncpy(backHair, hairPath, sizeof backHair - 1);
+  if (ReplaceSubstring(backHair, "kao-b-", "kao-0-")) {
+    DrawFileAt(window, dc, backHair, x, y);
+    DrawFileAt(window, dc, HAIR_THUMBNAIL_FACE, x, y);
+  }
+  DrawFileAt(window, dc, hairPath, x, y);
+}
+
+static void DrawThumbnail(HWND window, HDC dc, const char *path, int left) {
+  PartSource source;
+  if (!OpenPartSource(window, path, source)) return;
+  int width = source.width, height = source.height;
+  ThumbnailPlacement at = PlaceThumbnail(currentCategory, path, left, width, height);
+  if (at.kind == THUMB_PAIR) {
+    SetStretchBltMode(dc, HALFTONE);
+    StretchBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, width, height, SRCCOPY);
+    StretchBlt(dc, at.x2, at.y, -width, height, source.dc, 0, 0, width, height, SRCCOPY);
+  } else {
+    BitBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, SRCCOPY);
+  }
+  ClosePartSource(source);
+}
+
+static void DrawMarks(HDC dc, int index, int left) {
+  PaletteMarks marks = MarksForEntry(index);
+  if (marks.cross) TextOutA(dc, left + CROSS_MARK_OFFSET, MARK_TOP, "x", 1);
+  if (marks.tick) TextOutA(dc, left + TICK_MARK_OFFSET, MARK_TOP, "v", 1);
+}
+
+void DrawPartPalette(HWND window, HDC dc) {
+  BeginPaintFailures();
+  int first, last;
+  VisiblePartRange(&first, &last);
+  for (int i = first; i < last; ++i) {
+    int left = PaletteCellLeft(i);
+    FillCellWhite(dc, left);
+    if (currentCategory == CAT_HAIR)
+      DrawHairComposite(window, dc, PartList[i], left, CELL_TOP);
+    else
+      DrawThumbnail(window, dc, PartList[i], left);
+    DrawMarks(dc, i, left);
+  }
+}

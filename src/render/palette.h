@@ -1,6 +1,50 @@
-// The palette: five thumbnails of the current category's parts.
+// The palette: five thumbnails of the current category's parts, each laid
+// out roughly as it sits on a face, with marks above the ones in use.
 #pragma once
 
 #include <windows.h>
 
+// Geometry in client pixels of the editor window. The cell of PartList
+// index i has its left edge at (i mod 5) * 82 + 180 and spans 80 x 100
+// pixels from y 55 (right and bottom edges exclusive). Palette clicks are
+// tested against the same cells.
+const int PALETTE_LEFT = 180;
+const int CELL_PITCH = 82;
+const int CELL_TOP = 55;
+const int CELL_WIDTH = 80;
+const int CELL_HEIGHT = 100;
+const int MARK_TOP = 36;
+const int CROSS_MARK_OFFSET = 25;  // "x": the entry is used by a piece
+const int TICK_MARK_OFFSET = 35;   // "v": the entry is the part being edited
+
+int PaletteCellLeft(int index);
+
+// The PartList indices on show: from *first up to *last - 1 (none when
+// *first >= *last).
+void VisiblePartRange(int *first, int *last);
+
+enum ThumbnailKind { THUMB_SINGLE, THUMB_PAIR, THUMB_COMPOSITE };
+
+// Where a thumbnail of width x height pixels is drawn in the cell whose left
+// edge is left: a single at (x, y); a pair at (x, y) and mirrored, reaching
+// leftward from x2; the hair composite at (x, y). path is the PartList entry
+// (for the kind of an "other" piece).
+struct ThumbnailPlacement {
+  ThumbnailKind kind;
+  int x;
+  int x2;
+  int y;
+};
+ThumbnailPlacement PlaceThumbnail(int category, const char *path, int left, int width, int height);
+
+// Which marks stand above the cell of PartList index: a cross for every
+// piece taken from it ("other" only), a tick for the part being edited.
+struct PaletteMarks {
+  bool cross;
+  bool tick;
+};
+PaletteMarks MarksForEntry(int index);
+
+// Paints the cells on show on dc (the editor's paint context). window owns
+// the failure messages. Files that cannot be loaded leave their cell white.
 void DrawPartPalette(HWND window, HDC dc);

@@ -1,0 +1,142 @@
+#include "render/palette.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "model/catalogue.h"
+#include "render/render_fixtures.h"
+
+namespace {
+
+const Bgr BACKGROUND = {200, 100, 50};
+const Bgr MARKER = {255, 0, 0};  // the top-left pixel of every test thumbnail
+
+Bgr MarkedCorner(int x, int y) { return x == 0 && y == 0 ? MARKER : BLACK; }
+
+class DrawPartPaletteTest : public testing::Test {
+ protected:
+  void SetUp() override { ResetPortrait(); }
+  void TearDown() override {
+    ResetPortrait();
+    partCount = 0;
+    firstVisible = 0;
+  }
+  void List(std::initializer_list<const char *> paths) {
+    partCount = 0;
+    for (const char *path : paths) std::strcpy(PartList[partCount++], path);
+  }
+  void Paint() {
+    surface.Fill(BACKGROUND);
+    DrawPartPalette(surface.window(), surface.dc());
+  }
+  // True when the mark row shows something from x to x + 9.
+  bool MarkAt(int x) { return surface.Count(BACKGROUND, x, MARK_TOP, x + 9, MARK_TOP + 12) < 9 * 12; }
+  PartFolder folder;
+  Surface surface{700, 200, BACKGROUND};
+  FailureRecorder recorder;
+};
+
+TEST_F(DrawPartPaletteTest, PlacesEachCategorysThumbnailsByItsRule) {
+  struct Case {
+    int category;
+    const char *name;
+    int width, height;
+    int x, y;      // where the marker lands, relative to the cell's left edge
+    int mirrorX;   // where the mirrored copy's marker lands; 0 for a single
+  };
+  const Case cases[] = {
+      {CAT_EYES, "kao\\kao-3-001.bmp", 40, 30, 0, 85, 80},
+      {CAT_EARS, "kao\\kao-7-001.bmp", 20, 40, 5, 75, 74},
+      {CAT_NOSE, "kao\\kao-5-001.bmp", 81, 20, 0, 95, 0},
+      {CAT_NOSE, "kao\\kao-5-002.bmp", 83, 20, -1, 95, 0},
+      {CAT_MOUTH, "kao\\kao-6-001.bmp", 30, 10, 25, 120, 0},
+      {CAT_OTHER, "kao\\kao-2-010.bmp", 20, 10, 10, 110, 70},
+      {CAT_OTHER, "kao\\kao-2-005.bmp", 20, 10, 10, 95, 70},
+      {CAT_OTHER, "kao\\kao-2-105.bmp", 20, 10, 30, 115, 0},
+      {CAT_EYEBROWS, "kao\\kao-4-001.bmp", 30, 10, 5, 80, 75},
+      {CAT_GLASSES, "kao\\kao-c-001.bmp", 60, 20, 10, 85, 0},
+  };
+  for (const Case &c : cases) {
+    folder.Write(c.name, c.width, c.height, MarkedCorner);
+    currentCategory = c.category;
+    // The part is entry 6, shown second on the second page.
+    List({"", "", "", "", "", "", c.name});
+    firstVisible = 5;
+    std::strcpy(PartList[5], "kao\\missing.bmp");
+    Paint();
+    const int left = 262;
+    EXPECT_TRUE(surface.At(left + c.x, c.y) == MARKER) << c.name;
+    EXPECT_EQ(surface.Count(MARKER), c.mirrorX ? 2 : 1) << c.name;
+    if (c.mirrorX) {
+      EXPECT_TRUE(surface.At(left + c.mirrorX, c.y) == MARKER) << c.name;
+    }
+    // The unloadable entry 5 leaves its cell white; cells 7 to 9 are not drawn.
+    EXPECT_EQ(surface.Count(WHITE, 180, 55, 260, 155), 80 * 100) << c.name;
+    EXPECT_EQ(surface.Count(BACKGROUND, 344, 0, 700, 200), 356 * 200) << c.name;
+  }
+  EXPECT_TRUE(FailureRecorder::shown().empty());
+}
+
+TEST_F(DrawPartPaletteTest, AnEmptyPageDrawsNothing) {
+  folder.Write("kao\\kao-3-001.bmp", 10, 10, MarkedCorner);
+  currentCategory = CAT_EYES;
+  List({"kao\\kao-3-001.bmp"});
+  firstVisible = 5;
+  Paint();
+  List({});
+  firstVisible = 0;
+  Paint();
+  EXPECT_EQ(surface.Count(BACKGROUND), 700 * 200);
+}
+
+TEST_F(DrawPartPaletteTest, HairCellsShowBackHairThenTheFaceThenTheHair) {
+  folder.Write("kao\\kao-0-003.bmp", 80, 100, [](int, int) { return Bgr{1, 1, 1}; });
+  folder.Write("kao-1-001.bmp", 60, 80, [](int, int) { return Bgr{2, 2, 2}; });
+  folder.Write("kao\\kao-1-001.bmp", 80, 100, [](int, int) { return Bgr{9, 9, 9}; });  // not this one
+  folder.Write("kao\\kao-b-003.bmp", 40, 30, [](int, int) { return Bgr{3, 3, 3}; });
+  folder.Write("kao\\hair.bmp", 20, 20, [](int, int) { return Bgr{4, 4, 4}; });
+  currentCategory = CAT_HAIR;
+  List({"kao\\kao-b-003.bmp", "kao\\hair.bmp"});
+  Paint();
+  EXPECT_EQ(surface.Count({3, 3, 3}, 180, 55, 260, 155), 40 * 30);
+  EXPECT_EQ(surface.Count({2, 2, 2}, 180, 55, 260, 155), 60 * 80 - 40 * 30);
+  EXPECT_EQ(surface.Count({1, 1, 1}, 180, 55, 260, 155), 80 * 100 - 60 * 80);
+  EXPECT_EQ(surface.Count({4, 4, 4}, 262, 55, 342, 155), 20 * 20);
+  EXPECT_EQ(surface.Count(WHITE, 262, 55, 342, 155), 80 * 100 - 20 * 20);
+}
+
+TEST_F(DrawPartPaletteTest, MarksTheEntriesInUse) {
+  for (int i = 0; i < 5; ++i) std::strcpy(PartList[i], "kao\\missing.bmp");
+  partCount = 10;
+  const int left[] = {180, 262, 344, 426, 508};
+
+  currentCategory = CAT_EYES;
+  LayerTable[CAT_EYES].mode = MODE_PAIR;
+  LayerTable[CAT_EYES].listIndex = 3;
+  Paint();
+  for (int cell = 0; cell < 5; ++cell) {
+    EXPECT_EQ(MarkAt(left[cell] + TICK_MARK_OFFSET), cell == 3) << cell;
+    EXPECT_FALSE(MarkAt(left[cell] + CROSS_MARK_OFFSET)) << cell;
+  }
+  LayerTable[CAT_EYES].mode = MODE_OFF;
+  Paint();
+  EXPECT_FALSE(MarkAt(left[3] + TICK_MARK_OFFSET));
+
+  currentCategory = CAT_OTHER;
+  PieceTable[0].mode = MODE_SINGLE;
+  PieceTable[0].listIndex = 4;
+  PieceTable[1].mode = MODE_PAIR;
+  PieceTable[1].listIndex = 1;
+  currentPiece = 1;
+  Paint();
+  for (int cell = 0; cell < 5; ++cell) {
+    EXPECT_EQ(MarkAt(left[cell] + CROSS_MARK_OFFSET), cell == 1 || cell == 4) << cell;
+    EXPECT_EQ(MarkAt(left[cell] + TICK_MARK_OFFSET), cell == 1) << cell;
+  }
+  currentPiece = 2;
+  Paint();
+  for (int cell = 0; cell < 5; ++cell) EXPECT_FALSE(MarkAt(left[cell] + TICK_MARK_OFFSET)) << cell;
+}
+
+}  // namespace
