@@ -8,11 +8,6 @@
 
 namespace {
 
-TEST(PaddedWidth, IsTheNextMultipleOfFourStrictlyAbove) {
-  const int cases[][2] = {{0, 4}, {1, 4}, {3, 4}, {4, 8}, {40, 44}, {41, 44}, {43, 44}, {80, 84}, {83, 84}};
-  for (const auto &c : cases) EXPECT_EQ(PaddedWidth(c[0]), c[1]) << c[0];
-}
-
 TEST(CreateDib24, StoresPixelsBottomRowFirstInBlueGreenRedOrder) {
   Surface owner(10, 10);
   HBITMAP bitmap;
@@ -79,12 +74,6 @@ TEST(RecolourPixels, PaintsBlackOnPartsAndEverythingButBlackAndWhiteOnTheFace) {
   unsigned char pixel[3] = {0, 0, 0};
   RecolourPixels(pixel, 3, 0x1FF, 0x100, -1, 5);
   EXPECT_TRUE((Bgr{pixel[0], pixel[1], pixel[2]} == Bgr{255, 0, 255}));
-}
-
-TEST(MaskOpaquePixels, IsZeroOnlyOnPureWhite) {
-  const unsigned char pixels[] = {255, 255, 255, 254, 255, 255, 0, 0, 0, 255, 255, 254};
-  std::vector<unsigned char> mask = MaskOpaquePixels(pixels, 4, 1);
-  EXPECT_EQ(mask, (std::vector<unsigned char>{0, 1, 1, 1}));
 }
 
 }  // namespace
