@@ -1,8 +1,10 @@
-// partgen icon FILE   writes the program icon
+// partgen icon FILE      writes the program icon
+// partgen parts FOLDER   writes the bundled part library into FOLDER
 #include <cstdio>
 #include <cstring>
 
 #include "icon.h"
+#include "parts.h"
 
 int main(int argc, char **argv) {
   if (argc == 3 && std::strcmp(argv[1], "icon") == 0) {
@@ -10,6 +12,7 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "partgen: cannot write %s\n", argv[2]);
     return 1;
   }
-  std::fprintf(stderr, "usage: partgen icon FILE\n");
+  if (argc == 3 && std::strcmp(argv[1], "parts") == 0) return WritePartLibrary(argv[2]) ? 0 : 1;
+  std::fprintf(stderr, "usage: partgen icon FILE | partgen parts FOLDER\n");
   return 2;
 }

@@ -1,0 +1,84 @@
+#include "parts.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+std::string PartName(char category, int number) {
+  char name[32];
+  std::snprintf(name, sizeof name, "kao-%c-%03d.bmp", category, number);
+  return name;
+}
+
+PartLibrary DrawPartLibrary() {
+  PartLibrary library;
+  DrawFaces(library);
+  DrawPieces(library);
+  DrawEyes(library);
+  DrawEyebrows(library);
+  DrawNoses(library);
+  DrawMouths(library);
+  DrawEars(library);
+  DrawMoustaches(library);
+  DrawBeards(library);
+  DrawHair(library);
+  DrawGlasses(library);
+  return library;
+}
+
+bool WritePartLibrary(const std::string &folder) {
+  for (const PartDrawing &part : DrawPartLibrary())
+    if (!WriteBmp24(folder + "/" + part.name, part.image)) {
+      std::fprintf(stderr, "partgen: cannot write %s/%s\n", folder.c_str(), part.name.c_str());
+      return false;
+    }
+  return true;
+}
+
+// Halving rounds toward zero, as the program's placement does.
+Origin DefaultOrigin(PartKind kind, int w, int h) {
+  switch (kind) {
+    case KIND_EYES: return {(40 - w) / 2 + 8, (100 - h) / 2 - 5};
+    case KIND_EYEBROWS: return {(40 - w) / 2 + 8, (100 - h) / 2 - 15};
+    case KIND_NOSE: return {(80 - w) / 2, (100 - h) / 2 + 8};
+    case KIND_MOUTH: return {(80 - w) / 2, (100 - h) / 2 + 22};
+    case KIND_MOUSTACHE: return {(80 - w) / 2, (100 - h) / 2 + 15};
+    case KIND_BEARD: return {(80 - w) / 2, (100 - h) / 2 + 30};
+    case KIND_GLASSES: return {(80 - w) / 2, (100 - h) / 2 - 5};
+    case KIND_PAIR_HIGH: return {(40 - w) / 2 + 8, (100 - h) / 2 - 5};
+    case KIND_PAIR_LOW: return {(40 - w) / 2 + 8, (100 - h) / 2 + 10};
+    case KIND_SINGLE_PIECE: return {(80 - w) / 2, (100 - h) / 2 + 15};
+  }
+  return {0, 0};
+}
+
+Image CutPart(const Image &canvas, PartKind kind, int w, int h) {
+  Origin origin = DefaultOrigin(kind, w, h);
+  Image part(w, h, PAPER);
+  for (int y = 0; y < canvas.height; ++y)
+    for (int x = 0; x < canvas.width; ++x) {
+      if (canvas.at(x, y) == PAPER) continue;
+      int px = x - origin.x, py = y - origin.y;
+      if (px < 0 || py < 0 || px >= w || py >= h) {
+        std::fprintf(stderr, "partgen: a drawing reaches outside its %dx%d part at (%d, %d)\n", w, h, x, y);
+        std::exit(1);
+      }
+      part.at(px, py) = canvas.at(x, y);
+    }
+  return part;
+}
+
+Image FitPart(const Image &canvas, PartKind kind) {
+  int left = canvas.width, right = -1, top = canvas.height, bottom = -1;
+  for (int y = 0; y < canvas.height; ++y)
+    for (int x = 0; x < canvas.width; ++x)
+      if (!(canvas.at(x, y) == PAPER)) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+  // The origin's x depends only on the width and its y only on the height.
+  int w = 2, h = 2;
+  while (w < canvas.width && (DefaultOrigin(kind, w, h).x > left || DefaultOrigin(kind, w, h).x + w <= right)) w += 2;
+  while (h < canvas.height && (DefaultOrigin(kind, w, h).y > top || DefaultOrigin(kind, w, h).y + h <= bottom)) h += 2;
+  return CutPart(canvas, kind, w, h);
+}

@@ -1,0 +1,206 @@
+// The "other" pieces (kao-2-). The two characters after kao-2- decide how
+// the program places a new piece: "00" a mirrored pair at eye height, "0"
+// and another character a pair at cheek height, anything else one piece
+// centred low on the face. Pairs are drawn as the copy on the viewer's left.
+//
+// A new piece takes its colour from its first pixel that is neither black
+// nor white, reading from the bottom row up, left to right; that colour then
+// replaces its black. Pieces with a fill therefore carry a line colour in
+// that first place (SetLineColour), so that their black outline comes out a
+// darker shade of the fill rather than vanishing into it.
+#include <cmath>
+
+#include "draw.h"
+#include "parts.h"
+
+static Image NewCanvas() { return Image(CANVAS_WIDTH, CANVAS_HEIGHT, PAPER); }
+
+// Paints the first drawn pixel, in the order the program reads a new piece's
+// colour, with colour: that becomes the colour of the piece's black.
+static Image SetLineColour(Image image, Rgb colour) {
+  for (int y = image.height - 1; y >= 0; --y)
+    for (int x = 0; x < image.width; ++x)
+      if (!(image.at(x, y) == PAPER)) {
+        image.at(x, y) = colour;
+        return image;
+      }
+  return image;
+}
+
+static void FilledShape(Image &canvas, const Region &inside, Rgb fill) { FillRegion(canvas, inside, fill, INK); }
+
+// A drop with its point at the top.
+static bool InDrop(double x, double y, double cx, double top, double r) {
+  double cy = top + r * 2.2;
+  if (y >= cy) return InEllipse(x, y, cx, cy, r, r);
+  return y >= top && std::fabs(x - cx) <= r * (y - top) / (cy - top);
+}
+
+// A four-pointed star, 9 x 9, centred on (x + 4, y + 4).
+static void StampStar(Image &image, int x, int y) {
+  Stamp(image,
+        ImageFromText({"....k....",
+                       "....k....",
+                       "...kyk...",
+                       "..kyyyk..",
+                       "kkyyyyykk",
+                       "..kyyyk..",
+                       "...kyk...",
+                       "....k....",
+                       "....k...."},
+                      {{'k', INK}, {'y', GOLD}}),
+        x, y);
+}
+
+// A heart, its dip at the top.
+static bool InHeart(double x, double y, double cx, double cy, double r) {
+  double u = (x - cx) / r, v = (cy - y) / r;
+  double a = u * u + v * v - 0.6;
+  return a * a * a - u * u * v * v * v * 1.1 <= 0;
+}
+
+// Each piece is drawn on the canvas where it belongs and cut out at the
+// smallest size that the program then puts back in the same place.
+
+static Image HighPair(const std::function<void(Image &)> &draw) {
+  Image canvas = NewCanvas();
+  draw(canvas);
+  return FitPart(canvas, KIND_PAIR_HIGH);
+}
+
+static Image LowPair(const std::function<void(Image &)> &draw) {
+  Image canvas = NewCanvas();
+  draw(canvas);
+  return FitPart(canvas, KIND_PAIR_LOW);
+}
+
+static Image Single(const std::function<void(Image &)> &draw) {
+  Image canvas = NewCanvas();
+  draw(canvas);
+  return FitPart(canvas, KIND_SINGLE_PIECE);
+}
+
+void DrawPieces(PartLibrary &library) {
+  auto add = [&](const char *rest, Image image) { library.push_back({std::string("kao-2-") + rest + ".bmp", image}); };
+  const Rgb BLUSH_LINE = {235, 110, 130}, WATER_LINE = {40, 110, 210}, GOLD_LINE = {190, 130, 0};
+  const Rgb RED_LINE = {150, 20, 30}, PLASTER_LINE = {170, 110, 60};
+
+  add("001", SetLineColour(HighPair([&](Image &c) {  // rosy cheeks
+    FilledShape(c, [](double x, double y) { return InEllipse(x, y, 25, 55, 5.5, 3); }, BLUSH);
+  }), BLUSH_LINE));
+  add("002", HighPair([](Image &c) {  // bags under the eyes
+    DrawCurve(c, {22, 50}, {28, 53}, {34, 50}, INK);
+  }));
+  add("003", SetLineColour(HighPair([&](Image &c) {  // tears
+    FilledShape(c, [](double x, double y) { return InDrop(x, y, 33, 49, 2.2); }, WATER);
+  }), WATER_LINE));
+  add("004", HighPair([](Image &c) {  // crow's feet
+    DrawLine(c, 19, 43, 16, 41, INK);
+    DrawLine(c, 19, 45, 15, 45, INK);
+    DrawLine(c, 19, 47, 16, 49, INK);
+  }));
+  add("005", HighPair([](Image &c) {  // long lashes
+    for (int i = 0; i < 4; ++i) DrawLine(c, 22 + i * 3, 41 - (i == 0 || i == 3 ? 0 : 1), 21 + i * 3, 38 - (i == 0 || i == 3 ? 0 : 1), INK);
+  }));
+  add("006", SetLineColour(HighPair([&](Image &c) {  // sparkle
+    StampStar(c, 13, 33);
+  }), GOLD_LINE));
+  add("007", SetLineColour(HighPair([&](Image &c) {  // shadows under the eyes
+    FilledShape(c, [](double x, double y) { return InEllipse(x, y, 28, 50.5, 6, 2) && y > 49.5; }, Rgb{180, 160, 210});
+  }), Rgb{130, 100, 170}));
+
+  add("011", SetLineColour(LowPair([&](Image &c) {  // blush
+    FilledShape(c, [](double x, double y) { return InEllipse(x, y, 25, 58, 6, 3.5); }, BLUSH);
+    for (int i = 0; i < 3; ++i) DrawLine(c, 21 + i * 3, 60, 23 + i * 3, 56, INK);
+  }), BLUSH_LINE));
+  add("012", SetLineColour(LowPair([&](Image &c) {  // freckles
+    const int dots[][2] = {{20, 56}, {23, 58}, {26, 55}, {21, 60}, {25, 61}, {28, 58}, {18, 58}};
+    for (const auto &d : dots) c.at(d[0], d[1]) = INK;
+  }), FRECKLE));
+  add("013", SetLineColour(LowPair([&](Image &c) {  // swirl
+    std::vector<Point> spiral;
+    for (int i = 0; i <= 60; ++i) {
+      double a = i * 0.2, r = 0.8 + i * 0.075;
+      spiral.push_back({24 + r * std::cos(a), 58 + r * std::sin(a) * 0.8});
+    }
+    DrawPolyline(c, spiral, INK);
+  }), RED));
+  add("014", LowPair([](Image &c) {  // dimples
+    DrawCurve(c, {30, 72}, {29, 74}, {30.5, 76}, INK);
+  }));
+  add("015", LowPair([](Image &c) {  // lines from nose to mouth
+    DrawCurve(c, {33, 60}, {29, 66}, {30, 72}, INK);
+  }));
+  add("016", SetLineColour(LowPair([&](Image &c) {  // sticking plaster
+    FilledShape(c, [](double x, double y) {
+      double u = (x - 24) * 0.8 + (y - 58) * 0.6, v = -(x - 24) * 0.6 + (y - 58) * 0.8;
+      return std::fabs(u) < 6.5 && std::fabs(v) < 2.5;
+    }, PLASTER);
+    FilledShape(c, [](double x, double y) { return InEllipse(x, y, 24, 58, 2.2, 2.2); }, Rgb{225, 165, 120});
+  }), PLASTER_LINE));
+
+  add("101", Single([](Image &c) {  // mole
+    PaintRegion(c, [](double x, double y) { return InEllipse(x, y, 52, 60, 1.2, 1.2); }, INK);
+  }));
+  add("102", SetLineColour(Single([&](Image &c) {  // drop of sweat
+    FilledShape(c, [](double x, double y) { return InDrop(x, y, 62, 42, 2.8); }, WATER);
+    DrawLine(c, 61, 49, 61, 50, EYE_WHITE);
+  }), WATER_LINE));
+  add("103", SetLineColour(Single([&](Image &c) {  // plaster over the nose
+    FilledShape(c, [](double x, double y) { return std::fabs(x - 40) < 9 && std::fabs(y - 52) < 2.5; }, PLASTER);
+    FilledShape(c, [](double x, double y) { return std::fabs(x - 40) < 3 && std::fabs(y - 52) < 2.5; }, Rgb{225, 165, 120});
+  }), PLASTER_LINE));
+  add("104", SetLineColour(Single([&](Image &c) {  // bow tie
+    FilledShape(c, [](double x, double y) {
+      double d = std::fabs(x - 40);
+      return d < 10 && std::fabs(y - 94) <= 1 + d * 0.4;
+    }, RED);
+    FilledShape(c, [](double x, double y) { return std::fabs(x - 40) < 2 && std::fabs(y - 94) < 2; }, Rgb{180, 30, 40});
+  }), RED_LINE));
+  add("105", SetLineColour(Single([&](Image &c) {  // cross mark of anger
+    Stamp(c,
+          ImageFromText({"..k...k..",
+                         "..k...k..",
+                         "kk.....kk",
+                         ".........",
+                         ".........",
+                         ".........",
+                         "kk.....kk",
+                         "..k...k..",
+                         "..k...k.."},
+                        {{'k', INK}}),
+          56, 30);
+  }), RED));
+  add("106", Single([](Image &c) {  // scar with stitches
+    DrawLine(c, 20, 52, 30, 62, INK);
+    for (int i = 0; i < 4; ++i) DrawLine(c, 21 + i * 3, 56 + i * 3, 25 + i * 3, 52 + i * 3, INK);
+  }));
+  add("107", Single([](Image &c) {  // beauty spot by the mouth
+    PaintRegion(c, [](double x, double y) { return std::fabs(x - 49) < 1 && std::fabs(y - 69) < 1; }, INK);
+  }));
+  add("108", SetLineColour(Single([&](Image &c) {  // red nose
+    FilledShape(c, [](double x, double y) { return InEllipse(x, y, 40, 61, 4.5, 4); }, RED);
+    DrawLine(c, 38, 59, 38, 59, EYE_WHITE);
+  }), RED_LINE));
+  add("109", SetLineColour(Single([&](Image &c) {  // gold chain
+    DrawCurve(c, {28, 90}, {40, 102}, {52, 90}, INK);
+    FilledShape(c, [](double x, double y) { return InEllipse(x, y, 40, 97, 2.5, 2.5); }, GOLD);
+  }), GOLD_LINE));
+  add("110", SetLineColour(Single([&](Image &c) {  // shirt collar
+    for (int side : {-1, 1})
+      FilledShape(c, [side](double x, double y) {
+        double d = (x - 40) * side;
+        return d > 0 && d < 14 && y > 90 && y < 90 + (d < 7 ? d * 1.3 : 9.1 - (d - 7) * 0.9);
+      }, EYE_WHITE);
+  }), Rgb{90, 100, 130}));
+  add("111", Single([](Image &c) {  // whiskers
+    for (int side : {-1, 1})
+      for (int i = -1; i <= 1; ++i) DrawLine(c, 40 + side * 9, 64 + i * 2, 40 + side * 20, 62 + i * 4, INK);
+  }));
+  add("112", SetLineColour(Single([&](Image &c) {  // heart on the cheek
+    FilledShape(c, [](double x, double y) { return InHeart(x, y, 55, 59, 4); }, RED);
+  }), RED_LINE));
+  add("113", SetLineColour(Single([&](Image &c) {  // star on the cheek
+    StampStar(c, 20, 55);
+  }), GOLD_LINE));
+}
