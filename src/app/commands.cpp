@@ -4,6 +4,7 @@
 
 #include "app/editor.h"
 #include "app/help.h"
+#include "export/preview.h"
 #include "model/catalogue.h"
 #include "res/resource.h"
 
@@ -220,6 +221,9 @@ void HandleEditorCommand(HWND window, unsigned id) {
     case IDC_PREVIOUS_PAGE:
       ShowPreviousPage();
       break;
+    case IDC_SAVE:
+      OpenCapturePreview(window);
+      return;
     case IDC_CLOSE:
       DestroyWindow(window);
       return;

@@ -1,0 +1,126 @@
+#include "export/bmp_export.h"
+
+#include <cstring>
+
+#include "app/failure.h"
+#include "export/bmp_file.h"
+#include "export/capture.h"
+#include "export/save_dialog.h"
+#include "res/texts.h"
+
+static const int TEMPORARY_NAME_TRIES = 100;
+
+// Reads bitmap as 24-bit bottom-up rows into rows (S x height bytes).
+static bool ReadBitmapRows(HWND window, HBITMAP bitmap, int width, int height, std::uint8_t *rows) {
+  HDC windowDC = GetDC(window);
+  if (!windowDC) {
+    ShowFailure(window, TEXT_FAILED, CAPTION_GET_DC);
+    return false;
+  }
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  int lines = GetDIBits(windowDC, bitmap, 0, height, rows, &info, DIB_RGB_COLORS);
+  ReleaseDC(window, windowDC);
+  if (lines != height) {
+    ShowFailure(window, TEXT_FAILED, CAPTION_GET_DIBITS);
+    return false;
+  }
+  return true;
+}
+
+std::uint8_t *MakeBmpFileImage(HWND window, int x, int y, int width, int height) {
+  std::uint32_t size = BmpFileSize(width, height);
+  if (size == 0) {
+    ShowFailure(window, TEXT_FAILED, CAPTION_CREATE_BITMAP);
+    return nullptr;
+  }
+  auto *image = static_cast<std::uint8_t *>(GlobalAlloc(GPTR, size));
+  auto *rows = static_cast<std::uint8_t *>(image ? GlobalAlloc(GPTR, size - BMP_HEADER_SIZE) : nullptr);
+  if (!rows) {
+    if (image) GlobalFree(image);
+    ShowFailure(window, TEXT_NO_MEMORY, CAPTION_GLOBAL_ALLOC);
+    return nullptr;
+  }
+  HBITMAP bitmap = CopyWindowPixels(window, x, y, width, height);
+  bool read = bitmap && ReadBitmapRows(window, bitmap, width, height, rows);
+  if (bitmap) DeleteObject(bitmap);
+  if (read) AssembleBmpFile(image, width, height, rows);
+  GlobalFree(rows);
+  if (!read) {
+    GlobalFree(image);
+    return nullptr;
+  }
+  return image;
+}
+
+// Length of the folder part of path, up to and including its last
+// separator. Code page 932 trail bytes can be 0x5C, so the path is walked
+// character by character.
+static int FolderLength(const char *path) {
+  int length = 0;
+  for (const char *p = path; *p; p = CharNextExA(932, p, 0))
+    if (*p == '\\' || *p == '/' || *p == ':') length = static_cast<int>(p - path) + 1;
+  return length;
+}
+
+int MakeTemporarySavePath(char *out, int outSize, const char *path, unsigned number) {
+  if (outSize <= 0) return 0;
+  out[0] = '\0';
+  char name[32];
+  wsprintfA(name, "~nigaoe-%u.tmp", number);
+  int folder = FolderLength(path);
+  int length = folder + lstrlenA(name);
+  if (length >= outSize || length >= MAX_PATH) return 0;
+  std::memcpy(out, path, folder);
+  std::strcpy(out + folder, name);
+  return 1;
+}
+
+// Creates a new file under a temporary name beside path; never opens a file
+// that is already there.
+static HANDLE CreateTemporaryFile(const char *path, char *temporary) {
+  for (unsigned number = 0; number < TEMPORARY_NAME_TRIES; ++number) {
+    if (!MakeTemporarySavePath(temporary, MAX_PATH, path, GetCurrentProcessId() + number))
+      return INVALID_HANDLE_VALUE;
+    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+  }
+  return INVALID_HANDLE_VALUE;
+}
+
+int WriteFileReplacing(HWND owner, const char *path, const void *data, DWORD size) {
+  char temporary[MAX_PATH];
+  HANDLE file = CreateTemporaryFile(path, temporary);
+  if (file == INVALID_HANDLE_VALUE) {
+    ShowFailure(owner, TEXT_NOT_SAVED, CAPTION_CREATE_FILE);
+    return 0;
+  }
+  const char *failedCall = nullptr;
+  DWORD written = 0;
+  if (!WriteFile(file, data, size, &written, nullptr) || written != size) failedCall = CAPTION_WRITE_FILE;
+  if (!CloseHandle(file) && !failedCall) failedCall = CAPTION_CLOSE_HANDLE;
+  if (!failedCall && !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING))
+    failedCall = CAPTION_MOVE_FILE;
+  if (failedCall) {
+    DeleteFileA(temporary);
+    ShowFailure(owner, TEXT_NOT_SAVED, failedCall);
+    return 0;
+  }
+  return 1;
+}
+
+void SaveWindowAsBmp(HWND window, int x, int y, int width, int height) {
+  // The file is fixed before the dialog opens: nothing done meanwhile, and
+  // not the dialog itself, shows in it.
+  std::uint8_t *image = MakeBmpFileImage(window, x, y, width, height);
+  if (!image) return;
+  char path[SAVE_PATH_SIZE] = {0};
+  if (AskSavePath(window, path)) WriteFileReplacing(window, path, image, BmpFileSize(width, height));
+  GlobalFree(image);
+}

@@ -1,0 +1,34 @@
+// Capture of a window's on-screen pixels, and the one captured picture that
+// every preview window paints.
+#pragma once
+
+#include <windows.h>
+
+// The last captured picture: a bitmap in the display's format. Empty (no
+// bitmap) at start and again once the last preview that painted it is gone.
+struct CapturedImageRecord {
+  HBITMAP bitmap;
+  int width;
+  int height;
+};
+extern CapturedImageRecord CapturedImage;
+
+// Copies the rectangle (x, y, width, height) of window's client area into a
+// new bitmap compatible with the window's device context; the caller
+// releases it (DeleteObject). Returns null when any step fails, or when a
+// side is not positive, after showing which call failed in a box owned by
+// window.
+HBITMAP CopyWindowPixels(HWND window, int x, int y, int width, int height);
+
+// Puts a copy of the rectangle into CapturedImage and releases the bitmap
+// it replaces: every open preview paints the current capture, so none can
+// paint the old one again. Returns 0, with the failure shown and
+// CapturedImage as it was, when the pixels could not be copied.
+int CaptureCanvas(HWND window, int x, int y, int width, int height);
+
+// Draws CapturedImage 1:1 at (0, 0) of dc; nothing while it is empty.
+// window owns the failure message.
+void PaintCapture(HWND window, HDC dc);
+
+// Releases CapturedImage's bitmap and empties the record.
+void ReleaseCapturedImage();

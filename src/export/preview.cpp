@@ -1,0 +1,76 @@
+#include "export/preview.h"
+
+#include "app/editor.h"
+#include "app/failure.h"
+#include "app/help.h"
+#include "export/bmp_export.h"
+#include "export/capture.h"
+#include "model/portrait.h"
+#include "res/resource.h"
+#include "res/texts.h"
+
+int openPreviews = 0;
+
+HWND OpenCapturePreview(HWND editor) {
+  if (!CaptureCanvas(editor, canvasX, canvasY, CAPTURE_WIDTH, CAPTURE_HEIGHT)) return nullptr;
+  HWND preview = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_PREVIEW), editor,
+                                    PreviewDialogProc, 0);
+  if (!preview) {
+    ShowFailure(editor, TEXT_NO_EDITOR_WINDOW, CAPTION_CREATE_DIALOG);
+    return nullptr;
+  }
+  ShowWindow(preview, SW_SHOWNORMAL);
+  return preview;
+}
+
+static void OnPaint(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  PaintCapture(window, dc);
+  EndPaint(window, &paint);
+}
+
+// An ended preview is destroyed, not only hidden, so that saving many times
+// leaves no windows behind.
+static void OnCommand(HWND window, unsigned id) {
+  switch (id) {
+    case IDC_PREVIEW_SAVE:
+      // The file takes the pixels as this window shows them.
+      SaveWindowAsBmp(window, 0, 0, CapturedImage.width, CapturedImage.height);
+      DestroyWindow(window);
+      break;
+    case IDC_PREVIEW_CANCEL:
+      DestroyWindow(window);
+      break;
+    case IDC_PREVIEW_HELP:
+      OpenHelpPage(window, HelpPageAddress(HELP_PAGE_PREVIEW).c_str());
+      break;
+  }
+}
+
+static void OnDestroy() {
+  openPreviews -= 1;
+  // Every preview paints the one capture: it may go only with the last.
+  if (openPreviews == 0) ReleaseCapturedImage();
+}
+
+INT_PTR CALLBACK PreviewDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      openPreviews += 1;
+      return TRUE;
+    case WM_PAINT:
+      OnPaint(window);
+      return 0;
+    case WM_CLOSE:
+      DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(window, LOWORD(wParam));
+      return 0;
+  }
+  return 0;
+}

@@ -1,0 +1,211 @@
+#include "export/bmp_export.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "export/bmp_file.h"
+#include "export_test_support.h"
+#include "res/texts.h"
+
+namespace {
+
+std::vector<std::uint8_t> Bytes(const char *text) { return std::vector<std::uint8_t>(text, text + std::strlen(text)); }
+
+TEST(FileWriting, TemporaryNameIsInTheChosenFolder) {
+  std::string deep(250, 'd');
+  struct Case {
+    std::string path, temporary;
+  } cases[] = {
+      {"C:\\out\\face.bmp", "C:\\out\\~nigaoe-7.tmp"},
+      {"C:/out/face.bmp", "C:/out/~nigaoe-7.tmp"},
+      {"face.bmp", "~nigaoe-7.tmp"},
+      {"C:face.bmp", "C:~nigaoe-7.tmp"},
+      // 表 (95 5C) in the name is no separator.
+      {"C:\\out\\\x95\x5C.bmp", "C:\\out\\~nigaoe-7.tmp"},
+      {"C:\\" + deep + "\\f.bmp", ""},
+  };
+  for (const Case &c : cases) {
+    char temporary[MAX_PATH];
+    EXPECT_EQ(MakeTemporarySavePath(temporary, sizeof temporary, c.path.c_str(), 7), c.temporary.empty() ? 0 : 1);
+    EXPECT_EQ(std::string(temporary), c.temporary) << c.path;
+  }
+}
+
+TEST(FileWriting, WritesTheWholeBlockAndReplacesAnEarlierFile) {
+  TempDir folder;
+  std::string path = folder / "phot-.bmp";
+  FailureLog log;
+  std::vector<std::uint8_t> first = Bytes("a longer first content");
+  std::vector<std::uint8_t> second = Bytes("second");
+  ASSERT_EQ(WriteFileReplacing(nullptr, path.c_str(), first.data(), first.size()), 1);
+  EXPECT_EQ(ReadFileBytes(path), first);
+  ASSERT_EQ(WriteFileReplacing(nullptr, path.c_str(), second.data(), second.size()), 1);
+  EXPECT_EQ(ReadFileBytes(path), second);
+  EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"phot-.bmp"});
+  EXPECT_TRUE(log.entries().empty());
+}
+
+TEST(FileWriting, AFileThatCannotBeWrittenIsShownAndLeavesNothingBehind) {
+  TempDir folder;
+  std::string earlier = folder / "earlier.bmp";
+  WriteFileBytes(earlier, Bytes("earlier picture"));
+  CreateDirectoryA((folder / "a folder").c_str(), nullptr);
+  // Held open without sharing, as another program might.
+  HANDLE held = CreateFileA(earlier.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  struct Case {
+    std::string path;
+    const char *caption;
+  } cases[] = {
+      {folder / "missing\\phot-.bmp", CAPTION_CREATE_FILE},
+      {folder / "a folder", CAPTION_MOVE_FILE},
+      {earlier, CAPTION_MOVE_FILE},
+  };
+  HWND owner = CreatePatternWindow(1);
+  std::vector<std::uint8_t> content = Bytes("new picture");
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.path);
+    FailureLog log;
+    EXPECT_EQ(WriteFileReplacing(owner, c.path.c_str(), content.data(), content.size()), 0);
+    ASSERT_EQ(log.entries().size(), 1u);
+    EXPECT_EQ(log.entries()[0].owner, owner);
+    EXPECT_EQ(log.entries()[0].text, TEXT_NOT_SAVED);
+    EXPECT_EQ(log.entries()[0].caption, c.caption);
+    EXPECT_EQ(FolderNames(folder.path()), (std::vector<std::string>{"a folder", "earlier.bmp"}));
+    EXPECT_TRUE(FolderNames(folder / "a folder").empty());
+  }
+  CloseHandle(held);
+  EXPECT_EQ(ReadFileBytes(earlier), Bytes("earlier picture"));
+  DestroyWindow(owner);
+}
+
+TEST(Export, FileImageHoldsTheWindowPixelsBottomRowFirst) {
+  HWND window = CreatePatternWindow(2);
+  const int width = 81, height = 100, left = 3, top = 5;  // 1 fill byte a row
+  FailureLog log;
+  std::uint8_t *image = MakeBmpFileImage(window, left, top, width, height);
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(GlobalSize(image), BmpFileSize(width, height));
+  EXPECT_EQ(image[0], 'B');
+  EXPECT_EQ(image[18], width);
+  EXPECT_EQ(image[22], height);
+  Bgr bottomLeft = PatternPixel(2, left, top + height - 1);
+  EXPECT_EQ(image[54], bottomLeft.blue);
+  EXPECT_EQ(image[55], bottomLeft.green);
+  EXPECT_EQ(image[56], bottomLeft.red);
+  std::uint32_t rowSize = BmpRowSize(width);
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t *row = image + 54 + (height - 1 - y) * rowSize;
+    for (int x = 0; x < width; ++x) {
+      Bgr expected = PatternPixel(2, left + x, top + y);
+      ASSERT_EQ((Bgr{row[3 * x], row[3 * x + 1], row[3 * x + 2]}), expected) << x << ", " << y;
+    }
+    EXPECT_EQ(row[3 * width], 0);
+  }
+  GlobalFree(image);
+  EXPECT_TRUE(log.entries().empty());
+  DestroyWindow(window);
+}
+
+TEST(Export, UnreadablePixelsAreShownAndNothingIsAsked) {
+  HWND gone = CreatePatternWindow(2);
+  DestroyWindow(gone);
+  HWND window = CreatePatternWindow(2);
+  struct Case {
+    HWND window;
+    int width, height;
+    const char *caption;
+  } cases[] = {{gone, 80, 100, CAPTION_GET_DC}, {window, 80, -100, CAPTION_CREATE_BITMAP}};
+  for (const Case &c : cases) {
+    FailureLog log;
+    SaveDialogAnswer answer(nullptr);
+    EXPECT_EQ(MakeBmpFileImage(c.window, 0, 0, c.width, c.height), nullptr);
+    SaveWindowAsBmp(c.window, 0, 0, c.width, c.height);
+    EXPECT_FALSE(answer.shown());
+    ASSERT_EQ(log.entries().size(), 2u);
+    EXPECT_EQ(log.entries()[1].text, TEXT_FAILED);
+    EXPECT_EQ(log.entries()[1].caption, c.caption);
+  }
+  DestroyWindow(window);
+}
+
+class SaveThroughDialog : public testing::Test {
+ protected:
+  void SetUp() override { window_ = CreatePatternWindow(1); }
+  void TearDown() override { DestroyWindow(window_); }
+  // What the file of the window's 80 x 100 pixels at (0, 0) must hold.
+  std::vector<std::uint8_t> ExpectedFile() {
+    std::uint8_t *image = MakeBmpFileImage(window_, 0, 0, 80, 100);
+    std::vector<std::uint8_t> bytes(image, image + BmpFileSize(80, 100));
+    GlobalFree(image);
+    return bytes;
+  }
+  void Save(const std::string &name) {
+    SaveDialogAnswer answer(name.c_str());
+    SaveWindowAsBmp(window_, 0, 0, 80, 100);
+    EXPECT_TRUE(answer.shown());
+    EXPECT_EQ(answer.owner(), window_);
+  }
+  HWND window_ = nullptr;
+};
+
+TEST_F(SaveThroughDialog, TypedNameIsWrittenAsTypedAndReplacedWithoutAQuestion) {
+  TempDir folder;
+  FailureLog log;
+  Save(folder / "portrait");
+  EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"portrait"});
+  EXPECT_EQ(ReadFileBytes(folder / "portrait"), ExpectedFile());
+
+  SetWindowLongPtrA(window_, GWLP_USERDATA, 9);
+  InvalidateRect(window_, nullptr, FALSE);
+  UpdateWindow(window_);
+  Save(folder / "portrait");
+  std::vector<std::uint8_t> second = ReadFileBytes(folder / "portrait");
+  EXPECT_EQ(second.size(), 24054u);
+  EXPECT_EQ(second, ExpectedFile());
+  EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"portrait"});
+  EXPECT_TRUE(log.entries().empty());
+}
+
+TEST_F(SaveThroughDialog, CancelWritesNothingAndShowsNothing) {
+  TempDir folder;
+  BaseDirScope scope(folder.path());
+  CreateDirectoryA((folder / "phot").c_str(), nullptr);
+  FailureLog log;
+  SaveDialogAnswer answer(nullptr);
+  SaveWindowAsBmp(window_, 0, 0, 80, 100);
+  EXPECT_TRUE(answer.shown());
+  EXPECT_EQ(answer.proposal(), "phot-.bmp");
+  EXPECT_TRUE(FolderNames(folder / "phot").empty());
+  EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"phot"});
+  EXPECT_TRUE(log.entries().empty());
+}
+
+TEST_F(SaveThroughDialog, CurrentDirectoryIsBaseDirAfterSavingElsewhere) {
+  TempDir home, elsewhere;
+  BaseDirScope scope(home.path());
+  SetCurrentDirectoryA(home.path().c_str());
+  {
+    // Going into the folder in the dialog makes it the current directory.
+    SaveDialogAnswer answer(std::vector<std::string>{elsewhere.path(), "face.bmp"});
+    SaveWindowAsBmp(window_, 0, 0, 80, 100);
+  }
+  EXPECT_TRUE(FileExists(elsewhere / "face.bmp"));
+  EXPECT_EQ(CurrentDirectory(), home.path());
+}
+
+TEST_F(SaveThroughDialog, NameTooLongForTheBufferIsShownNotIgnored) {
+  TempDir folder;
+  FailureLog log;
+  // Longer than the 256-byte buffer, within the platform's path limit (Wine
+  // 8's dialog itself crashes on longer ones).
+  Save(folder / std::string(258 - folder.path().size() - 1, 'n'));
+  ASSERT_EQ(log.entries().size(), 1u);
+  EXPECT_EQ(log.entries()[0].text, TEXT_SAVE_NAME_REFUSED);
+  EXPECT_EQ(log.entries()[0].caption, CAPTION_GET_SAVE_FILE_NAME);
+  EXPECT_TRUE(FolderNames(folder.path()).empty());
+}
+
+}  // namespace
