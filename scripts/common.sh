@@ -8,11 +8,12 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 
+# Build messages in English whatever the Japanese locale for Wine says.
 configure_and_build() {
-  cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release \
+  LANG=C.UTF-8 LC_ALL=C.UTF-8 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >"$build/configure.log" 2>&1 \
     || { cat "$build/configure.log"; return 1; }
-  cmake --build "$build" -j"$(nproc)"
+  LANG=C.UTF-8 LC_ALL=C.UTF-8 cmake --build "$build" -j"$(nproc)"
 }
 
 xvfb_pid=""
