@@ -186,23 +186,15 @@ TEST_F(EditorWindow, IsPlacedAsIfItWere300By200InTheScreensCentre) {
 
 namespace {
 
-std::vector<std::string> recordedFailures;
-void RecordFailure(HWND, const char *text, const char *caption) {
-  recordedFailures.push_back(std::string(caption) + ": " + text);
-}
-
 // Runs ReadStartDirectory with the current directory at path and puts
 // everything back afterwards.
 int ReadStartDirectoryIn(const std::string &path, std::string &read) {
   char savedDir[MAX_PATH], savedBase[DIR_PATH_SIZE];
   GetCurrentDirectoryA(sizeof savedDir, savedDir);
   std::memcpy(savedBase, baseDir, sizeof savedBase);
-  FailureReporter savedReporter = failureReporter;
-  failureReporter = RecordFailure;
   int result = -1;
   if (SetCurrentDirectoryA(path.c_str())) result = ReadStartDirectory();
   read = baseDir;
-  failureReporter = savedReporter;
   std::memcpy(baseDir, savedBase, sizeof baseDir);
   SetCurrentDirectoryA(savedDir);
   return result;
@@ -215,10 +207,10 @@ TEST(StartDirectory, NonAsciiFoldersAreReadAndScanned) {
   CreateDirectoryA((folder + "\\kao").c_str(), nullptr);
   WriteFileBytes(folder + "\\kao\\kao-1-001.bmp", {'B', 'M'});
   std::string read;
-  recordedFailures.clear();
+  FailureLog failures;
   ASSERT_EQ(ReadStartDirectoryIn(folder, read), 1);
   EXPECT_EQ(lstrcmpiA(read.c_str(), folder.c_str()), 0);
-  EXPECT_TRUE(recordedFailures.empty());
+  EXPECT_TRUE(failures.entries().empty());
 
   char savedBase[DIR_PATH_SIZE];
   std::memcpy(savedBase, baseDir, sizeof savedBase);
@@ -243,13 +235,14 @@ TEST(StartDirectory, AFolderLongerThanBaseDirStopsTheProgramWithAMessage) {
     CreateDirectoryW(wide.c_str(), nullptr);
   }
   std::string read;
-  recordedFailures.clear();
+  FailureLog failures;
   int result = ReadStartDirectoryIn(path, read);
   if (result == -1) GTEST_SKIP() << "the platform would not make " << path.size() << " characters current";
   ASSERT_EQ(path.size(), 257u);
   EXPECT_EQ(result, 0);
-  ASSERT_EQ(recordedFailures.size(), 1u);
-  EXPECT_EQ(recordedFailures[0], std::string(CAPTION_START_DIR) + ": " + TEXT_START_DIR_TOO_LONG);
+  ASSERT_EQ(failures.entries().size(), 1u);
+  EXPECT_EQ(failures.entries()[0].text, TEXT_START_DIR_TOO_LONG);
+  EXPECT_EQ(failures.entries()[0].caption, CAPTION_START_DIR);
 }
 
 }  // namespace

@@ -60,22 +60,6 @@ HWND CreatePatternWindow(int seed, int width, int height) {
   return window;
 }
 
-static std::vector<Failure> failures;
-static FailureReporter savedReporter;
-
-static void RecordFailure(HWND owner, const char *text, const char *caption) {
-  failures.push_back(Failure{owner, text, caption});
-}
-
-FailureLog::FailureLog() {
-  failures.clear();
-  savedReporter = failureReporter;
-  failureReporter = RecordFailure;
-}
-
-FailureLog::~FailureLog() { failureReporter = savedReporter; }
-
-const std::vector<Failure> &FailureLog::entries() const { return failures; }
 
 namespace {
 
@@ -163,19 +147,6 @@ bool SaveDialogAnswer::shown() const { return answer.shown; }
 HWND SaveDialogAnswer::owner() const { return answer.owner; }
 std::string SaveDialogAnswer::proposal() const { return answer.proposal; }
 
-std::vector<std::string> FolderNames(const std::string &folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    std::string name = found.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 testing::AssertionResult ShowsPattern(HDC dc, int seed, int fromX, int fromY) {
   for (int y = 0; y < 100; ++y)

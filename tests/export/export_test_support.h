@@ -20,20 +20,6 @@ Bgr PatternPixel(int seed, int x, int y);
 // PatternPixel(seed, x, y) on every WM_PAINT. The caller destroys it.
 HWND CreatePatternWindow(int seed, int width = 200, int height = 200);
 
-// Records every failure message instead of showing a box, while it lives.
-struct Failure {
-  HWND owner;
-  std::string text;
-  std::string caption;
-};
-class FailureLog {
- public:
-  FailureLog();
-  ~FailureLog();
-  FailureLog(const FailureLog &) = delete;
-  FailureLog &operator=(const FailureLog &) = delete;
-  const std::vector<Failure> &entries() const;
-};
 
 // Answers the next Save-As dialog this thread shows: types name into its
 // file name box and presses save, or presses cancel when name is null. Ends
@@ -52,9 +38,6 @@ class SaveDialogAnswer {
   HWND owner() const;           // the window that owned it
   std::string proposal() const; // the name box as the dialog opened
 };
-
-// The names in a folder, sorted, without "." and "..".
-std::vector<std::string> FolderNames(const std::string &folder);
 
 // Whether the 80 x 100 pixels from (0, 0) of dc are those of the pattern of
 // seed from (fromX, fromY); the first pixel that differs when not.

@@ -197,7 +197,7 @@ TEST_F(SelectionTest, PickDefaultColourReadsTheFileOrLeavesTheColour) {
 // painted again before SelectPartAt returns.
 TEST_F(SelectionTest, AClickOnAThumbnailPlacesThePartAndRepaints) {
   PartFolder folder;
-  FailureRecorder recorder;
+  FailureLog recorder;
   folder.Write("kao\\kao-5-001.bmp", 20, 16, [](int, int) { return BLACK; });
   WriteFileBytes(folder / "kao\\kao-5-002.bmp", std::vector<std::uint8_t>(70, 'B'));
   HWND window = CreateEditorWindow(appInstance);
@@ -229,7 +229,7 @@ TEST_F(SelectionTest, AClickOnAThumbnailPlacesThePartAndRepaints) {
   dc = GetDC(window);
   EXPECT_TRUE(PixelAt(dc, canvasX + 40, canvasY + 57) == WHITE);
   ReleaseDC(window, dc);
-  EXPECT_TRUE(FailureRecorder::shown().empty());
+  EXPECT_TRUE(recorder.entries().empty());
   DestroyWindow(window);
   PumpMessages();
 }

@@ -49,19 +49,7 @@ PartBitmap ReadPartBitmap(const std::string &path) {
 
 std::string ShippedPartPath(const std::string &name) { return std::string(baseDir) + "\\kao\\" + name; }
 
-std::vector<std::string> ShippedPartNames() {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((std::string(baseDir) + "\\kao\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    std::string name = found.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
-}
+std::vector<std::string> ShippedPartNames() { return FolderNames(std::string(baseDir) + "\\kao"); }
 
 int CategoryOfName(const std::string &name) {
   if (name.size() < 6 || name.compare(0, 4, "kao-") != 0 || name[5] != '-') return -1;

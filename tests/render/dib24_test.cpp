@@ -29,13 +29,13 @@ TEST(CreateDib24, StoresPixelsBottomRowFirstInBlueGreenRedOrder) {
 
 TEST(CreateDib24, RefusesWidthsNotAMultipleOfFourAndReportsFailedImages) {
   Surface owner(10, 10);
-  FailureRecorder recorder;
+  FailureLog recorder;
   HBITMAP untouched = reinterpret_cast<HBITMAP>(1);
   void *pixels = &untouched;
   EXPECT_EQ(CreateDib24(owner.window(), &untouched, &pixels, 6, 3), 0);
   EXPECT_EQ(untouched, reinterpret_cast<HBITMAP>(1));
   EXPECT_EQ(pixels, &untouched);
-  EXPECT_TRUE(FailureRecorder::shown().empty());
+  EXPECT_TRUE(recorder.entries().empty());
 
   const int failing[][2] = {{0, 5}, {8, 0}, {8, -3}, {1 << 16, 1 << 16}};
   for (const auto &size : failing) {
@@ -45,9 +45,9 @@ TEST(CreateDib24, RefusesWidthsNotAMultipleOfFourAndReportsFailedImages) {
     EndPaintFailures();
     EXPECT_EQ(bitmap, nullptr) << size[0] << " x " << size[1];
   }
-  ASSERT_EQ(FailureRecorder::shown().size(), 4u);
-  EXPECT_EQ(FailureRecorder::shown()[0].first, TEXT_NO_DIB);
-  EXPECT_EQ(FailureRecorder::shown()[0].second, CAPTION_DEBUG);
+  ASSERT_EQ(recorder.entries().size(), 4u);
+  EXPECT_EQ(recorder.entries()[0].text, TEXT_NO_DIB);
+  EXPECT_EQ(recorder.entries()[0].caption, CAPTION_DEBUG);
 }
 
 TEST(RecolourPixels, PaintsBlackOnPartsAndEverythingButBlackAndWhiteOnTheFace) {

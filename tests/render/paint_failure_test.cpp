@@ -7,21 +7,21 @@
 namespace {
 
 TEST(ShowPaintFailure, ShowsTheFirstMessageOfAPaintOnly) {
-  FailureRecorder recorder;
+  FailureLog recorder;
   for (int paint = 0; paint < 2; ++paint) {
     BeginPaintFailures();
     ShowPaintFailure(nullptr, "first", "a");
     ShowPaintFailure(nullptr, "second", "b");
     EndPaintFailures();
   }
-  ASSERT_EQ(FailureRecorder::shown().size(), 2u);
-  EXPECT_EQ(FailureRecorder::shown()[1].first, "first");
+  ASSERT_EQ(recorder.entries().size(), 2u);
+  EXPECT_EQ(recorder.entries()[1].text, "first");
 }
 
 // The message box's own loop paints the window again: that paint must not
 // show a message, nor let the outer paint show a second one afterwards.
 TEST(ShowPaintFailure, APaintInsideTheOpenBoxShowsNothingAndEndsNothing) {
-  FailureRecorder recorder;
+  FailureLog recorder;
   static int boxes = 0;
   boxes = 0;
   FailureReporter saved = failureReporter;

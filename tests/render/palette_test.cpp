@@ -34,7 +34,7 @@ class DrawPartPaletteTest : public testing::Test {
   bool MarkAt(int x) { return surface.Count(BACKGROUND, x, MARK_TOP, x + 9, MARK_TOP + 12) < 9 * 12; }
   PartFolder folder;
   Surface surface{700, 200, BACKGROUND};
-  FailureRecorder recorder;
+  FailureLog recorder;
 };
 
 TEST_F(DrawPartPaletteTest, PlacesEachCategorysThumbnailsByItsRule) {
@@ -75,7 +75,7 @@ TEST_F(DrawPartPaletteTest, PlacesEachCategorysThumbnailsByItsRule) {
     EXPECT_EQ(surface.Count(WHITE, 180, 55, 260, 155), 80 * 100) << c.name;
     EXPECT_EQ(surface.Count(BACKGROUND, 344, 0, 700, 200), 356 * 200) << c.name;
   }
-  EXPECT_TRUE(FailureRecorder::shown().empty());
+  EXPECT_TRUE(recorder.entries().empty());
 }
 
 TEST_F(DrawPartPaletteTest, AnEmptyPageDrawsNothing) {

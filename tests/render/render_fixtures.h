@@ -124,24 +124,6 @@ inline bool operator==(const RECT &a, const RECT &b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-// Records every failure message instead of showing it, while it lives.
-class FailureRecorder {
- public:
-  FailureRecorder() : saved_(failureReporter) {
-    shown().clear();
-    failureReporter = [](HWND, const char *text, const char *caption) {
-      shown().emplace_back(text, caption);
-    };
-  }
-  ~FailureRecorder() { failureReporter = saved_; }
-  static std::vector<std::pair<std::string, std::string>> &shown() {
-    static std::vector<std::pair<std::string, std::string>> messages;
-    return messages;
-  }
-
- private:
-  FailureReporter saved_;
-};
 
 // How many GDI objects can still be made: made one by one until the
 // platform refuses, then all released. A leak of n objects anywhere in the

@@ -1,5 +1,8 @@
 #include "support/test_support.h"
 
+#include "app/failure.h"
+
+#include <algorithm>
 #include <cstdio>
 
 static void RemoveTree(const std::string &path) {
@@ -84,6 +87,37 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string &path) {
 }
 
 bool FileExists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::vector<std::string> FolderNames(const std::string &folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::string name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+static std::vector<Failure> failures;
+static FailureReporter savedReporter;
+
+static void RecordFailure(HWND owner, const char *text, const char *caption) {
+  failures.push_back(Failure{owner, text, caption});
+}
+
+FailureLog::FailureLog() {
+  failures.clear();
+  savedReporter = failureReporter;
+  failureReporter = RecordFailure;
+}
+
+FailureLog::~FailureLog() { failureReporter = savedReporter; }
+
+const std::vector<Failure> &FailureLog::entries() const { return failures; }
 
 void PumpMessages() {
   MSG message;

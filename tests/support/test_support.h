@@ -44,6 +44,24 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string &path);
 
 bool FileExists(const std::string &path);
 
+// The names in a folder, sorted, without "." and "..".
+std::vector<std::string> FolderNames(const std::string &folder);
+
+// Records every failure message instead of showing a box, while it lives.
+struct Failure {
+  HWND owner;
+  std::string text;
+  std::string caption;
+};
+class FailureLog {
+ public:
+  FailureLog();
+  ~FailureLog();
+  FailureLog(const FailureLog &) = delete;
+  FailureLog &operator=(const FailureLog &) = delete;
+  const std::vector<Failure> &entries() const;
+};
+
 // Handles every message waiting for this thread.
 void PumpMessages();
 
