@@ -12,4 +12,6 @@ trap stop_all EXIT
 start_display
 start_wineserver
 cd "$build"
-ctest --output-on-failure --timeout 300 -j2 "$@"
+# A test that fails is run once more: a Wine process now and then fails to
+# start on a loaded machine. A test that fails twice fails the run.
+ctest --output-on-failure --timeout 300 -j2 --repeat until-pass:2 "$@"
