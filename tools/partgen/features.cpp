@@ -1,6 +1,7 @@
 // Eyes, eyebrows, noses, mouths and ears. A pair part is drawn as the copy
 // on the viewer's left (its outer side at the left edge); the program
 // mirrors it for the other side.
+#include <algorithm>
 #include <cmath>
 
 #include "draw.h"
@@ -519,26 +520,33 @@ static Image DrawEarFromText(const std::vector<std::string> &rows) {
 }
 
 void DrawEars(PartLibrary &library) {
+  const std::vector<std::string> plain = {
+      "..........",
+      "....kkkk..",
+      "...kssssk.",
+      "..ksssssss",
+      "..kskkssss",
+      ".ksksssss.",
+      ".ksksssss.",
+      ".ksskssss.",
+      ".ksskssss.",
+      ".kssskkss.",
+      "..kssssss.",
+      "..kssssss.",
+      "...ksssss.",
+      "...ksssss.",
+      "....kssss.",
+      ".....kkss.",
+      ".......kk.",
+      ".........."};
+  // An ear with its lobe redrawn from row `from` down, for the jewellery.
+  auto withLobe = [&plain](std::size_t from, const std::vector<std::string> &lobe) {
+    std::vector<std::string> rows = plain;
+    std::copy(lobe.begin(), lobe.end(), rows.begin() + from);
+    return rows;
+  };
   const std::vector<std::vector<std::string>> ears = {
-      // plain
-      {"..........",
-       "....kkkk..",
-       "...kssssk.",
-       "..ksssssss",
-       "..kskkssss",
-       ".ksksssss.",
-       ".ksksssss.",
-       ".ksskssss.",
-       ".ksskssss.",
-       ".kssskkss.",
-       "..kssssss.",
-       "..kssssss.",
-       "...ksssss.",
-       "...ksssss.",
-       "....kssss.",
-       ".....kkss.",
-       ".......kk.",
-       ".........."},
+      plain,
       // small
       {"..........",
        "..........",
@@ -597,43 +605,10 @@ void DrawEars(PartLibrary &library) {
        "..........",
        ".........."},
       // gold ring
-      {"..........",
-       "....kkkk..",
-       "...kssssk.",
-       "..ksssssss",
-       "..kskkssss",
-       ".ksksssss.",
-       ".ksksssss.",
-       ".ksskssss.",
-       ".ksskssss.",
-       ".kssskkss.",
-       "..kssssss.",
-       "..kssssss.",
-       "...ksssss.",
-       "...ksssss.",
-       "...gkssss.",
-       "..g.gkkss.",
-       "..g.g..kk.",
-       "...g......"},
+      withLobe(14, {"...gkssss.", "..g.gkkss.", "..g.g..kk.", "...g......"}),
       // long lobe
-      {"..........",
-       "....kkkk..",
-       "...kssssk.",
-       "..ksssssss",
-       "..kskkssss",
-       ".ksksssss.",
-       ".ksksssss.",
-       ".ksskssss.",
-       ".ksskssss.",
-       ".kssskssss",
-       ".ksssksss.",
-       ".kssssss..",
-       "..ksssss..",
-       "..kssssss.",
-       "..kssssss.",
-       "...kssss..",
-       "....kkkk..",
-       ".........."},
+      withLobe(9, {".kssskssss", ".ksssksss.", ".kssssss..", "..ksssss..", "..kssssss.", "..kssssss.",
+                   "...kssss..", "....kkkk.."}),
       // sticking out
       {"..........",
        "...kkkk...",
@@ -673,24 +648,7 @@ void DrawEars(PartLibrary &library) {
        "..........",
        ".........."},
       // stud
-      {"..........",
-       "....kkkk..",
-       "...kssssk.",
-       "..ksssssss",
-       "..kskkssss",
-       ".ksksssss.",
-       ".ksksssss.",
-       ".ksskssss.",
-       ".ksskssss.",
-       ".kssskkss.",
-       "..kssssss.",
-       "..kssssss.",
-       "...ksssss.",
-       "...kgsss..",
-       "...gggkss.",
-       "....gkkkk.",
-       "..........",
-       ".........."},
+      withLobe(13, {"...kgsss..", "...gggkss.", "....gkkkk.", ".........."}),
       // tiny
       {"..........",
        "..........",
@@ -709,7 +667,7 @@ void DrawEars(PartLibrary &library) {
        "..........",
        "..........",
        "..........",
-       ".........."},
+       ".........."}
   };
   int number = 1;
   for (const auto &rows : ears) library.push_back({PartName('7', number++), DrawEarFromText(rows)});
