@@ -1,12 +1,12 @@
-#include "app/commands.h"
+#include "commands.h"
 
 #include <commdlg.h>
 
-#include "app/editor.h"
-#include "app/help.h"
-#include "export/preview.h"
-#include "model/catalogue.h"
-#include "res/resource.h"
+#include "editor.h"
+#include "help.h"
+#include "preview.h"
+#include "catalogue.h"
+#include "resource.h"
 
 namespace {
 
@@ -228,7 +228,7 @@ void HandleEditorCommand(HWND window, unsigned id) {
       DestroyWindow(window);
       return;
     case IDC_SHOW_HELP:
-      OpenHelpPage(window, HelpPageAddress(HELP_PAGE_EDITOR).c_str());
+      OpenHelpPage(window, BasePath(HELP_PAGE_EDITOR).c_str());
       return;
     default:
       return;

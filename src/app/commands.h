@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "model/portrait.h"
+#include "portrait.h"
 
 void HandleEditorCommand(HWND window, unsigned id);
 

@@ -1,13 +1,17 @@
-#include "app/editor.h"
+#include "editor.h"
 
-#include "app/commands.h"
-#include "app/failure.h"
-#include "model/portrait.h"
-#include "model/selection.h"
-#include "render/compositor.h"
-#include "render/palette.h"
-#include "res/resource.h"
-#include "res/texts.h"
+#include "catalogue.h"
+#include "commands.h"
+#include "compositor.h"
+#include "failure.h"
+#include "frame.h"
+#include "paint_failure.h"
+#include "palette.h"
+#include "part_file.h"
+#include "portrait.h"
+#include "resource.h"
+#include "selection.h"
+#include "texts.h"
 
 HINSTANCE appInstance;
 HWND editorWindow;
@@ -66,18 +70,85 @@ static void OnInitDialog(HWND window) {
   EnableWindow(GetDlgItem(window, IDC_PREVIOUS_PIECE), FALSE);
 }
 
+// The brush the dialog's own erase paints its background with.
+static HBRUSH DialogBackground(HWND window, HDC dc) {
+  return reinterpret_cast<HBRUSH>(
+      DefWindowProcA(window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));
+}
+
+void PaintEditor(HWND window, HDC dc) {
+  BeginPaintFailures();
+  RECT client;
+  GetClientRect(window, &client);
+  FillRect(dc, &client, DialogBackground(window, dc));
+  DrawPartPalette(window, dc);
+  ComposePortrait(window, dc);
+  EndPaintFailures();
+}
+
+// Keeps a copy to the window off the controls, which paint themselves right
+// after the window: off the whole of a button or a text, and off the edges
+// of a frame, whose inside is the canvas or the palette.
+static void ExcludeControls(HWND window, HDC dc) {
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ETCHEDFRAME) {
+      int edge = GetSystemMetrics(SM_CXEDGE);
+      ExcludeClipRect(dc, r.left, r.top, r.right, r.top + edge);
+      ExcludeClipRect(dc, r.left, r.bottom - edge, r.right, r.bottom);
+      ExcludeClipRect(dc, r.left, r.top, r.left + edge, r.bottom);
+      ExcludeClipRect(dc, r.right - edge, r.top, r.right, r.bottom);
+    } else {
+      ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+  }
+}
+
+// The palette and the portrait are drawn into a frame off the screen, which
+// reaches the window in one copy: nothing on the window is erased first or
+// drawn twice, so nothing flashes, and drawing never reads the window back.
 static void OnPaint(HWND window) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
-  DrawPartPalette(window, dc);
-  ComposePortrait(window, dc);
+  RECT client;
+  GetClientRect(window, &client);
+  Frame frame;
+  if (OpenFrame(window, dc, client.right, client.bottom, &frame)) {
+    PaintEditor(window, frame.dc);
+    ExcludeControls(window, dc);
+    const RECT &r = paint.rcPaint;
+    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, frame.dc, r.left, r.top, SRCCOPY);
+    CloseFrame(&frame);
+  } else {
+    PaintEditor(window, dc);
+  }
   EndPaint(window, &paint);
+}
+
+void OnLButtonDown(HWND window, int x, int y) {
+  int index = PaletteIndexAt(x, y);
+  if (index >= 0) {
+    // A file that cannot be read is chosen all the same, as 0 x 0 pixels:
+    // the compositor draws nothing for it.
+    int width = 0, height = 0;
+    ReadPartSize(PartList[index], &width, &height);
+    int piece = PlaceChosenPart(index, width, height);
+    if (piece >= 0) PickDefaultColour(window, piece);
+  }
+  RepaintEditor(window);
 }
 
 INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       OnInitDialog(window);
+      return TRUE;
+    case WM_ERASEBKGND:
+      // The paint covers the whole client area with the frame.
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, 1);
       return TRUE;
     case WM_PAINT:
       OnPaint(window);
@@ -92,7 +163,8 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
       HandleEditorCommand(window, LOWORD(wParam));
       return 0;
     case WM_LBUTTONDOWN:
-      SelectPartAt(window, wParam, lParam);
+      // Client coordinates, each 16 bits taken as an unsigned number.
+      OnLButtonDown(window, LOWORD(lParam), HIWORD(lParam));
       return 0;
   }
   return 0;

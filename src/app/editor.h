@@ -28,5 +28,13 @@ void RunMessageLoop();
 
 INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Draws the editor's client area on dc: the dialog's background, the
+// palette and the portrait, showing at most one failure message.
+void PaintEditor(HWND window, HDC dc);
+
+// A left click at client point (x, y): a thumbnail on show is chosen and
+// placed on the portrait; every click ends with a repaint.
+void OnLButtonDown(HWND window, int x, int y);
+
 // Redraws the whole client area, palette and portrait, before returning.
 void RepaintEditor(HWND window);

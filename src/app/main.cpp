@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/editor.h"
+#include "editor.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   appInstance = instance;

@@ -1,12 +1,12 @@
-#include "export/bmp_export.h"
+#include "bmp_export.h"
 
 #include <cstring>
 
-#include "app/failure.h"
-#include "export/bmp_file.h"
-#include "export/capture.h"
-#include "export/save_dialog.h"
-#include "res/texts.h"
+#include "failure.h"
+#include "bmp_file.h"
+#include "capture.h"
+#include "save_dialog.h"
+#include "texts.h"
 
 static const int TEMPORARY_NAME_TRIES = 100;
 

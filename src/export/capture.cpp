@@ -1,8 +1,8 @@
-#include "export/capture.h"
+#include "capture.h"
 
-#include "app/failure.h"
-#include "render/memory_dc.h"
-#include "res/texts.h"
+#include "failure.h"
+#include "memory_dc.h"
+#include "texts.h"
 
 CapturedImageRecord CapturedImage = {nullptr, 0, 0};
 

@@ -1,19 +1,20 @@
-#include "export/preview.h"
+#include "preview.h"
 
-#include "app/editor.h"
-#include "app/failure.h"
-#include "app/help.h"
-#include "export/bmp_export.h"
-#include "export/capture.h"
-#include "model/portrait.h"
-#include "res/resource.h"
-#include "res/texts.h"
+#include "failure.h"
+#include "help.h"
+#include "bmp_export.h"
+#include "capture.h"
+#include "catalogue.h"
+#include "portrait.h"
+#include "resource.h"
+#include "texts.h"
 
 int openPreviews = 0;
 
 HWND OpenCapturePreview(HWND editor) {
-  if (!CaptureCanvas(editor, canvasX, canvasY, CAPTURE_WIDTH, CAPTURE_HEIGHT)) return nullptr;
-  HWND preview = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_PREVIEW), editor,
+  if (!CaptureCanvas(editor, canvasX, canvasY, CANVAS_WIDTH, CANVAS_HEIGHT)) return nullptr;
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(editor, GWLP_HINSTANCE));
+  HWND preview = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_PREVIEW), editor,
                                     PreviewDialogProc, 0);
   if (!preview) {
     ShowFailure(editor, TEXT_NO_EDITOR_WINDOW, CAPTION_CREATE_DIALOG);
@@ -43,7 +44,7 @@ static void OnCommand(HWND window, unsigned id) {
       DestroyWindow(window);
       break;
     case IDC_PREVIEW_HELP:
-      OpenHelpPage(window, HelpPageAddress(HELP_PAGE_PREVIEW).c_str());
+      OpenHelpPage(window, BasePath(HELP_PAGE_PREVIEW).c_str());
       break;
   }
 }

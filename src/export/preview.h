@@ -5,9 +5,6 @@
 
 #include <windows.h>
 
-const int CAPTURE_WIDTH = 80;
-const int CAPTURE_HEIGHT = 100;
-
 // Preview windows that exist: the captured bitmap is released when the last
 // one goes.
 extern int openPreviews;

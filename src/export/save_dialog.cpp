@@ -1,10 +1,10 @@
-#include "export/save_dialog.h"
+#include "save_dialog.h"
 
 #include <cstring>
 
-#include "app/failure.h"
-#include "model/catalogue.h"
-#include "res/texts.h"
+#include "failure.h"
+#include "catalogue.h"
+#include "texts.h"
 
 static const char PROPOSED_PATH[] = "phot\\phot-.bmp";
 static const char PROPOSED_NAME[] = "phot-.bmp";

@@ -1,4 +1,4 @@
-#include "model/catalogue.h"
+#include "catalogue.h"
 
 #include <windows.h>
 
@@ -68,4 +68,10 @@ int ReplaceSubstring(char *text, const char *find, const char *replacement) {
   std::memmove(at + replacementLength, tail, std::strlen(tail) + 1);
   std::memcpy(at, replacement, replacementLength);
   return 1;
+}
+
+int BackHairPath(const char *hairPath, char *out) {
+  std::memset(out, 0, DIR_PATH_SIZE);
+  std::memcpy(out, hairPath, strnlen(hairPath, DIR_PATH_SIZE - 1));
+  return ReplaceSubstring(out, "kao-b-", "kao-0-");
 }

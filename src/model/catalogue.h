@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/portrait.h"
+#include "portrait.h"
 
 const int PART_LIST_SIZE = 100;
 const int PART_LIST_MAX = 99;   // entries ever filled
@@ -24,6 +24,12 @@ void ScanPartFolder();
 // Returns 1 when it replaced, 0 when find is empty or absent. The caller
 // guarantees room for a longer result.
 int ReplaceSubstring(char *text, const char *find, const char *replacement);
+
+// The back hair's file name for a hair file name: a copy of hairPath (cut to
+// DIR_PATH_SIZE - 1 bytes) with its first "kao-b-" turned into "kao-0-", in
+// out (DIR_PATH_SIZE bytes, zero-filled behind the name). Returns 0 when the
+// name holds no "kao-b-": the hair has no back half.
+int BackHairPath(const char *hairPath, char *out);
 
 // baseDir, a backslash (unless baseDir already ends in one) and relative.
 std::string BasePath(const char *relative);

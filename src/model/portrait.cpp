@@ -1,4 +1,4 @@
-#include "model/portrait.h"
+#include "portrait.h"
 
 #include <cstring>
 
@@ -7,8 +7,8 @@ PartSlot PieceTable[PIECE_SLOTS];
 
 int canvasX = 40;
 int canvasY = 45;
-int canvasWidth = 80;
-int canvasHeight = 100;
+int canvasWidth = CANVAS_WIDTH;
+int canvasHeight = CANVAS_HEIGHT;
 
 int currentCategory = 0;
 int currentPiece = 0;
@@ -19,8 +19,8 @@ void ResetPortrait() {
   std::memset(PieceTable, 0, sizeof PieceTable);
   canvasX = 40;
   canvasY = 45;
-  canvasWidth = 80;
-  canvasHeight = 100;
+  canvasWidth = CANVAS_WIDTH;
+  canvasHeight = CANVAS_HEIGHT;
   currentCategory = 0;
   currentPiece = 0;
 }

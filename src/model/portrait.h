@@ -20,6 +20,10 @@ enum PartCategory {
 
 enum PartMode { MODE_OFF = 0, MODE_SINGLE = 1, MODE_PAIR = 2 };
 
+// The canvas a portrait is made for, and the picture that is saved.
+const int CANVAS_WIDTH = 80;
+const int CANVAS_HEIGHT = 100;
+
 const int LAYER_SLOTS = 20;        // slots 0..12 are used, 13..19 never
 const int PIECE_SLOTS = 10;
 const int PART_PATH_SIZE = 260;    // a slot's path buffer

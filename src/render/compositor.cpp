@@ -1,28 +1,17 @@
-#include "render/compositor.h"
+#include "compositor.h"
 
 #include <vector>
 
-#include "model/portrait.h"
-#include "render/dib24.h"
-#include "render/memory_dc.h"
-#include "render/paint_failure.h"
-#include "render/parallelogram.h"
-#include "render/part_file.h"
-#include "render/rotation.h"
-#include "res/texts.h"
+#include "dib24.h"
+#include "memory_dc.h"
+#include "paint_failure.h"
+#include "parallelogram.h"
+#include "part_file.h"
+#include "portrait.h"
+#include "rotation.h"
+#include "texts.h"
 
 namespace {
-
-// A part's stretched image, in a memory context of its own, with the mask
-// taken from it before it is recoloured.
-struct PartImage {
-  HBITMAP bitmap = nullptr;
-  HDC dc = nullptr;
-  HGDIOBJ previous = nullptr;
-  unsigned char *pixels = nullptr;
-  int paddedWidth = 0;
-  std::vector<unsigned char> mask;
-};
 
 void FillCanvasWhite(HDC dc) {
   if (canvasWidth <= 0 || canvasHeight <= 0) return;
@@ -32,57 +21,63 @@ void FillCanvasWhite(HDC dc) {
   DeleteObject(white);
 }
 
-// Stretches the bitmap in loader (width x height pixels) to the part's size,
-// mirrored left to right when asked. Returns false when there is no image to
-// draw from; what was made is still released by ReleasePartImage.
-bool MakePartImage(HWND window, HDC dc, HDC loader, int width, int height, const PartSlot &part,
-                   bool mirrored, PartImage &image) {
-  image.paddedWidth = PaddedWidth(part.width);
-  void *pixels;
-  CreateDib24(window, &image.bitmap, &pixels, image.paddedWidth, part.height);
-  if (!image.bitmap) return false;
-  image.pixels = static_cast<unsigned char *>(pixels);
-  image.dc = CreateCompatibleDC(dc);
-  if (!image.dc) {
-    ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
-    return false;
-  }
-  image.previous = SelectObject(image.dc, image.bitmap);
-  // The context keeps its default stretching mode, which ANDs the pixels
-  // that a reduction combines, so that dark lines survive.
-  bool stretched =
-      mirrored ? StretchBlt(image.dc, part.width - 1, 0, -part.width, part.height, loader, 0, 0,
-                            width, height, SRCCOPY)
-               : StretchBlt(image.dc, 0, 0, part.width, part.height, loader, 0, 0, width, height,
-                            SRCCOPY);
-  if (!stretched) return false;
-  GdiFlush();
-  image.mask = MaskOpaquePixels(image.pixels, image.paddedWidth, part.height);
-  return true;
-}
-
-void ReleasePartImage(PartImage &image) {
-  if (image.dc) {
-    SelectObject(image.dc, image.previous);
-    DeleteMemoryDC(image.dc);
-  }
-  if (image.bitmap) DeleteObject(image.bitmap);
-}
-
 bool WithinReach(long long coordinate) {
   return coordinate >= -TRANSFER_MAX_COORDINATE && coordinate <= TRANSFER_MAX_COORDINATE;
 }
 
-void DrawCopy(HWND window, HDC dc, const PartSlot &part, const PartImage &image, long long left,
-              int reversed) {
+// A loaded part file in the loader context, and the part drawn from it.
+struct LoadedPart {
+  HDC loader;
+  int width;   // the file's own size
+  int height;
+  const PartSlot &part;
+  int layer;
+};
+
+// Draws one copy of a part whose unturned left edge is at left, mirrored
+// (and turned the other way) for the right copy of a pair. Only the block
+// of the part's stretched image that the window can show is made: it is
+// stretched from the file, masked where pure white, recoloured and mapped
+// onto the turned rectangle.
+void DrawCopy(HWND window, HDC dc, const LoadedPart &loaded, long long left, bool mirrored) {
+  const PartSlot &part = loaded.part;
   long long top = static_cast<long long>(canvasY) + part.y;
   if (!WithinReach(left) || !WithinReach(top)) return;
   POINT corners[3];
   ComputeRotatedCorners(static_cast<int>(left), static_cast<int>(top), part.width, part.height,
-                        part.angle, corners, reversed);
-  TransferSource source = {image.pixels, image.mask.data(), image.paddedWidth, part.width,
-                           part.height};
-  TransferParallelogram(window, dc, corners, source);
+                        part.angle, corners, mirrored ? 1 : 0);
+  RECT area;
+  if (!SampledArea(corners, part.width, part.height, TransferBox(window, dc, corners), &area)) return;
+
+  Pixels24 image;
+  int rows = area.bottom - area.top;
+  int columns = (area.right - area.left + 3) / 4 * 4;  // rows of whole 4-byte words
+  HBITMAP bitmap = CreateDib24(window, columns, rows, &image);
+  if (!bitmap) return;
+  HDC imageDC = CreateCompatibleDC(dc);
+  if (!imageDC) {
+    ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
+    DeleteObject(bitmap);
+    return;
+  }
+  HGDIOBJ previous = SelectObject(imageDC, bitmap);
+  // The block's corner is the image's (area.left, area.top). The context
+  // keeps its default stretching mode, which ANDs the pixels that a
+  // reduction combines, so that dark lines survive.
+  int x = mirrored ? part.width - 1 - area.left : -area.left;
+  if (StretchBlt(imageDC, x, -area.top, mirrored ? -part.width : part.width, part.height,
+                 loaded.loader, 0, 0, loaded.width, loaded.height, SRCCOPY)) {
+    GdiFlush();
+    std::vector<unsigned char> mask = MaskOpaquePixels(image.bits, image.width, rows);
+    RecolourPixels(image.bits, static_cast<std::size_t>(image.stride) * rows, part.blue,
+                   part.green, part.red, loaded.layer);
+    TransferSource source = {image.bits, mask.data(), image.width, part.width, part.height,
+                             area.left, area.top, rows};
+    TransferParallelogram(window, dc, corners, source);
+  }
+  SelectObject(imageDC, previous);
+  DeleteMemoryDC(imageDC);
+  DeleteObject(bitmap);
 }
 
 void DrawPart(HWND window, HDC dc, HDC loader, const PartSlot &part, int layer) {
@@ -91,27 +86,22 @@ void DrawPart(HWND window, HDC dc, HDC loader, const PartSlot &part, int layer) 
   if (part.width <= 0 || part.height <= 0) return;
   if (part.width > TRANSFER_MAX_SIDE || part.height > TRANSFER_MAX_SIDE) return;
 
-  int width, height;
-  HBITMAP loaded = LoadPartBitmap(part.path, &width, &height);
+  Pixels24 file;
+  HBITMAP loaded = LoadPartImage(window, part.path, &file);
   if (!loaded) return;
-  HGDIOBJ previous = SelectObject(loader, loaded);
-
-  PartImage image, mirrored;
-  if (MakePartImage(window, dc, loader, width, height, part, false, image) &&
-      MakePartImage(window, dc, loader, width, height, part, true, mirrored)) {
-    std::size_t byteCount = static_cast<std::size_t>(part.height) * image.paddedWidth * 3;
-    RecolourPixels(image.pixels, byteCount, part.blue, part.green, part.red, layer);
-    RecolourPixels(mirrored.pixels, byteCount, part.blue, part.green, part.red, layer);
-
-    DrawCopy(window, dc, part, image, static_cast<long long>(canvasX) + part.x, 0);
-    if (part.mode == MODE_PAIR) {
-      long long mirroredLeft =
-          static_cast<long long>(canvasX) + canvasWidth - part.x - part.width;
-      DrawCopy(window, dc, part, mirrored, mirroredLeft, 1);
-    }
+  // A part image too large to make whole is refused as it always was, even
+  // though only the block the window shows is made.
+  if (static_cast<long long>(PaddedWidth(part.width)) * 3 * part.height > DIB24_MAX_BYTES) {
+    ShowPaintFailure(window, TEXT_NO_DIB, CAPTION_DEBUG);
+    DeleteObject(loaded);
+    return;
   }
-  ReleasePartImage(image);
-  ReleasePartImage(mirrored);
+  HGDIOBJ previous = SelectObject(loader, loaded);
+  LoadedPart source = {loader, file.width, file.height, part, layer};
+  DrawCopy(window, dc, source, static_cast<long long>(canvasX) + part.x, false);
+  if (part.mode == MODE_PAIR)
+    DrawCopy(window, dc, source,
+             static_cast<long long>(canvasX) + canvasWidth - part.x - part.width, true);
   SelectObject(loader, previous);
   DeleteObject(loaded);
 }
@@ -119,6 +109,7 @@ void DrawPart(HWND window, HDC dc, HDC loader, const PartSlot &part, int layer) 
 }  // namespace
 
 void ComposePortrait(HWND window, HDC dc) {
+  BeginPaintFailures();
   FillCanvasWhite(dc);
   // Every part is stretched from the loader context; without one no part
   // can be drawn, but the pieces still pass through slot 2.

@@ -1,19 +1,18 @@
-#include "render/dib24.h"
+#include "dib24.h"
 
-#include "render/paint_failure.h"
-#include "res/texts.h"
+#include "paint_failure.h"
+#include "texts.h"
 
 int PaddedWidth(int width) { return (width / 4 + 1) * 4; }
 
 static bool IsWhite(const unsigned char *p) { return p[0] == 255 && p[1] == 255 && p[2] == 255; }
 static bool IsBlack(const unsigned char *p) { return p[0] == 0 && p[1] == 0 && p[2] == 0; }
 
-int CreateDib24(HWND window, HBITMAP *bitmap, void **pixels, int width, int height) {
-  if (width & 3) return 0;
-  *bitmap = nullptr;
-  bool sensible = width > 0 && height > 0 &&
-                  static_cast<long long>(width) * height * 3 <= DIB24_MAX_BYTES;
-  if (sensible) {
+HBITMAP CreateDib24(HWND window, int width, int height, Pixels24 *pixels) {
+  *pixels = Pixels24{nullptr, 0, width, height};
+  long long stride = (3LL * width + 3) / 4 * 4;
+  HBITMAP bitmap = nullptr;
+  if (width > 0 && height > 0 && stride * height <= DIB24_MAX_BYTES) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -22,14 +21,13 @@ int CreateDib24(HWND window, HBITMAP *bitmap, void **pixels, int width, int heig
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     HDC windowDC = GetDC(window);
-    *bitmap = CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, pixels, nullptr, 0);
+    void *bits = nullptr;
+    bitmap = CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     ReleaseDC(window, windowDC);
+    if (bitmap) *pixels = Pixels24{static_cast<unsigned char *>(bits), static_cast<int>(stride), width, height};
   }
-  if (!*bitmap) {
-    *pixels = nullptr;
-    ShowPaintFailure(window, TEXT_NO_DIB, CAPTION_DEBUG);
-  }
-  return 1;
+  if (!bitmap) ShowPaintFailure(window, TEXT_NO_DIB, CAPTION_DEBUG);
+  return bitmap;
 }
 
 void RecolourPixels(unsigned char *pixels, std::size_t byteCount, int blue, int green, int red,
@@ -51,4 +49,19 @@ std::vector<unsigned char> MaskOpaquePixels(const unsigned char *pixels, int pad
   std::vector<unsigned char> mask(count);
   for (std::size_t i = 0; i < count; ++i) mask[i] = !IsWhite(pixels + i * 3);
   return mask;
+}
+
+int FindFirstColour(const unsigned char *pixels, int stride, int width, int height, int *blue,
+                    int *green, int *red) {
+  for (int row = 0; row < height; ++row) {
+    const unsigned char *p = pixels + static_cast<std::ptrdiff_t>(row) * stride;
+    for (int column = 0; column < width; ++column, p += 3) {
+      if (IsWhite(p) || IsBlack(p)) continue;
+      *blue = p[0];
+      *green = p[1];
+      *red = p[2];
+      return 1;
+    }
+  }
+  return 0;
 }

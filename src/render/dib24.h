@@ -1,11 +1,26 @@
 // 24-bit images with direct access to their pixels, and the pixel rules the
-// compositor applies to them.
+// drawing applies to them.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
 #include <vector>
+
+// The pixels of a 24-bit image: rows stored bottom row first, stride bytes
+// apart (3 x width rounded up to a multiple of 4), each pixel blue, green,
+// red.
+struct Pixels24 {
+  unsigned char *bits;
+  int stride;
+  int width;
+  int height;
+};
+
+// The first byte of the pixel in column x of row y, y counted from the top.
+inline unsigned char *PixelAddress(const Pixels24 &image, int x, int y) {
+  return image.bits + static_cast<std::ptrdiff_t>(image.height - 1 - y) * image.stride + x * 3;
+}
 
 // The width of a part's images: the next multiple of 4 strictly above width
 // (40 gives 44, 41 to 43 give 44, 0 gives 4). With a multiple of 4 a row of
@@ -16,16 +31,13 @@ int PaddedWidth(int width);
 // reported and handled as a failed creation.
 const long long DIB24_MAX_BYTES = 256LL << 20;
 
-// Makes a 24-bit DIB section of width x height pixels, rows stored bottom row
-// first, for the device of window. Returns 0 at once, with neither output
-// written, when width is not a multiple of 4. Otherwise returns 1 and puts
-// the bitmap in *bitmap and its pixels in *pixels; when the platform gives no
-// bitmap (or width or height is not positive, or the image would exceed
-// DIB24_MAX_BYTES) *bitmap is null and the message "DIBが作成出来ませんでした。"
-// is shown (at most once per paint). The pixel of column c in row r, rows
-// counted from the bottom, starts at byte (r * width + c) * 3. The caller
-// releases the bitmap with DeleteObject, once it has left every context.
-int CreateDib24(HWND window, HBITMAP *bitmap, void **pixels, int width, int height);
+// Makes a 24-bit DIB section of width x height pixels for the device of
+// window and describes its pixels in *pixels. Returns the bitmap, or null
+// after showing "DIBが作成出来ませんでした。" (at most once per paint) when the
+// platform gives none, a side is not positive or the image would exceed
+// DIB24_MAX_BYTES. The caller releases the bitmap with DeleteObject, once
+// it has left every context; the pixels live as long as the bitmap.
+HBITMAP CreateDib24(HWND window, int width, int height, Pixels24 *pixels);
 
 // Recolours 24-bit pixels (blue, green, red) in place. On every layer but the
 // face (slot 1) pure black takes the colour; on the face every pixel that is
@@ -38,3 +50,10 @@ void RecolourPixels(unsigned char *pixels, std::size_t byteCount, int blue, int 
 // row), 1 where the pixel is drawn and 0 where it is pure white.
 std::vector<unsigned char> MaskOpaquePixels(const unsigned char *pixels, int paddedWidth,
                                             int height);
+
+// The first pixel that is neither pure white nor pure black, scanning rows
+// from the bottom row up, each from left to right; only the first width
+// pixels of each row (stride bytes apart) count. Returns 1 and its colour,
+// or 0 with the colour untouched.
+int FindFirstColour(const unsigned char *pixels, int stride, int width, int height, int *blue,
+                    int *green, int *red);

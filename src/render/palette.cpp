@@ -1,12 +1,12 @@
-#include "render/palette.h"
+#include "palette.h"
 
 #include <cstring>
 
-#include "model/catalogue.h"
-#include "model/portrait.h"
-#include "model/selection.h"
-#include "render/paint_failure.h"
-#include "render/part_file.h"
+#include "catalogue.h"
+#include "paint_failure.h"
+#include "part_file.h"
+#include "placement.h"
+#include "portrait.h"
 
 // The face drawn under every hair thumbnail, directly in baseDir.
 static const char HAIR_THUMBNAIL_FACE[] = "kao-1-001.bmp";
@@ -18,6 +18,16 @@ void VisiblePartRange(int *first, int *last) {
   *last = firstVisible + PALETTE_CELLS;
   if (*last > partCount) *last = partCount;
   if (*last > PART_LIST_SIZE) *last = PART_LIST_SIZE;
+}
+
+int PaletteIndexAt(int x, int y) {
+  int first, last;
+  VisiblePartRange(&first, &last);
+  for (int i = first; i < last; ++i) {
+    int left = PaletteCellLeft(i);
+    if (left < x && x < left + CELL_WIDTH && CELL_TOP < y && y < CELL_TOP + CELL_HEIGHT) return i;
+  }
+  return -1;
 }
 
 ThumbnailPlacement PlaceThumbnail(int category, const char *path, int left, int width, int height) {
@@ -90,9 +100,8 @@ static void DrawFileAt(HWND window, HDC dc, const char *path, int x, int y) {
 // The back hair, the palette's face and the hair, one over the other; the
 // first two only when the hair's name leads to a back-hair name.
 static void DrawHairComposite(HWND window, HDC dc, const char *hairPath, int x, int y) {
-  char backHair[DIR_PATH_SIZE] = {0};
-  std::strncpy(backHair, hairPath, sizeof backHair - 1);
-  if (ReplaceSubstring(backHair, "kao-b-", "kao-0-")) {
+  char backHair[DIR_PATH_SIZE];
+  if (BackHairPath(hairPath, backHair)) {
     DrawFileAt(window, dc, backHair, x, y);
     DrawFileAt(window, dc, HAIR_THUMBNAIL_FACE, x, y);
   }
@@ -133,4 +142,5 @@ void DrawPartPalette(HWND window, HDC dc) {
       DrawThumbnail(window, dc, PartList[i], left);
     DrawMarks(dc, i, left);
   }
+  EndPaintFailures();
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "portrait.h"
+
 // Geometry in client pixels of the editor window. The cell of PartList
 // index i has its left edge at (i mod 5) * 82 + 180 and spans 80 x 100
 // pixels from y 55 (right and bottom edges exclusive). Palette clicks are
@@ -11,13 +13,17 @@
 const int PALETTE_LEFT = 180;
 const int CELL_PITCH = 82;
 const int CELL_TOP = 55;
-const int CELL_WIDTH = 80;
-const int CELL_HEIGHT = 100;
+const int CELL_WIDTH = CANVAS_WIDTH;
+const int CELL_HEIGHT = CANVAS_HEIGHT;
 const int MARK_TOP = 36;
 const int CROSS_MARK_OFFSET = 25;  // "x": the entry is used by a piece
 const int TICK_MARK_OFFSET = 35;   // "v": the entry is the part being edited
 
 int PaletteCellLeft(int index);
+
+// The PartList index whose cell on show holds the client point strictly
+// inside it (a click on a cell's first column or row does not count), or -1.
+int PaletteIndexAt(int x, int y);
 
 // The PartList indices on show: from *first up to *last - 1 (none when
 // *first >= *last).

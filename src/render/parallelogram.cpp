@@ -1,12 +1,13 @@
-#include "render/parallelogram.h"
+#include "parallelogram.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "render/dib24.h"
-#include "render/memory_dc.h"
-#include "render/paint_failure.h"
-#include "res/texts.h"
+#include "dib24.h"
+#include "frame.h"
+#include "memory_dc.h"
+#include "paint_failure.h"
+#include "texts.h"
 
 RECT ParallelogramBounds(const POINT corners[3]) {
   POINT fourth = {corners[1].x + corners[2].x - corners[0].x,
@@ -21,9 +22,7 @@ RECT ParallelogramBounds(const POINT corners[3]) {
   return box;
 }
 
-static bool Drawable(const POINT corners[3], const TransferSource &source) {
-  if (source.width <= 0 || source.height <= 0) return false;
-  if (source.width > TRANSFER_MAX_SIDE || source.height > TRANSFER_MAX_SIDE) return false;
+static bool Reachable(const POINT corners[3]) {
   for (int i = 0; i < 3; ++i)
     if (std::abs(corners[i].x) > TRANSFER_MAX_COORDINATE ||
         std::abs(corners[i].y) > TRANSFER_MAX_COORDINATE)
@@ -31,29 +30,76 @@ static bool Drawable(const POINT corners[3], const TransferSource &source) {
   return true;
 }
 
+namespace {
+
+// Where a window pixel's centre lies in the parallelogram: doubled to stay
+// integral, the centre relative to corner 0 is u * e1 + v * e2 with
+// u = s / denominator and v = t / denominator, e1 and e2 the edges along the
+// image's top row and left column. Inside when both lie in [0, denominator).
+struct Mapping {
+  long long e1x, e1y, e2x, e2y, sign, denominator;
+  POINT origin;
+
+  explicit Mapping(const POINT corners[3])
+      : e1x(corners[1].x - corners[0].x), e1y(corners[1].y - corners[0].y),
+        e2x(corners[2].x - corners[0].x), e2y(corners[2].y - corners[0].y), origin(corners[0]) {
+    long long det = e1x * e2y - e1y * e2x;
+    sign = det > 0 ? 1 : -1;
+    denominator = 2 * det * sign;
+  }
+  bool Flat() const { return denominator == 0; }
+  void At(long long x, long long y, long long *s, long long *t) const {
+    long long qx = 2 * (x - origin.x) + 1, qy = 2 * (y - origin.y) + 1;
+    *s = (qx * e2y - qy * e2x) * sign;
+    *t = (e1x * qy - e1y * qx) * sign;
+  }
+};
+
+}  // namespace
+
+bool SampledArea(const POINT corners[3], int width, int height, const RECT &box, RECT *area) {
+  if (width <= 0 || height <= 0 || box.left >= box.right || box.top >= box.bottom) return false;
+  if (!Reachable(corners)) return false;
+  Mapping map(corners);
+  if (map.Flat()) return false;
+  // s and t follow the pixel position linearly: their extremes over the box
+  // lie at its corner pixels.
+  long long sMin = map.denominator, sMax = -1, tMin = map.denominator, tMax = -1;
+  const long long xs[2] = {box.left, box.right - 1}, ys[2] = {box.top, box.bottom - 1};
+  for (long long x : xs)
+    for (long long y : ys) {
+      long long s, t;
+      map.At(x, y, &s, &t);
+      sMin = std::min(sMin, s), sMax = std::max(sMax, s);
+      tMin = std::min(tMin, t), tMax = std::max(tMax, t);
+    }
+  sMin = std::max(sMin, 0LL), tMin = std::max(tMin, 0LL);
+  sMax = std::min(sMax, map.denominator - 1), tMax = std::min(tMax, map.denominator - 1);
+  if (sMin > sMax || tMin > tMax) return false;
+  area->left = static_cast<LONG>(sMin * width / map.denominator);
+  area->right = static_cast<LONG>(sMax * width / map.denominator + 1);
+  area->top = static_cast<LONG>(tMin * height / map.denominator);
+  area->bottom = static_cast<LONG>(tMax * height / map.denominator + 1);
+  return true;
+}
+
 void MapParallelogram(const POINT corners[3], const TransferSource &source,
                       const TransferTarget &target) {
-  if (!Drawable(corners, source)) return;
-  // Edge vectors from corner 0 along the image's top row and left column.
-  long long e1x = corners[1].x - corners[0].x, e1y = corners[1].y - corners[0].y;
-  long long e2x = corners[2].x - corners[0].x, e2y = corners[2].y - corners[0].y;
-  long long det = e1x * e2y - e1y * e2x;
-  if (det == 0) return;
-  // A pixel centre relative to corner 0, doubled to stay integral, is
-  // u * e1 + v * e2 with u = s / denominator and v = t / denominator.
-  long long sign = det > 0 ? 1 : -1;
-  long long denominator = 2 * det * sign;
+  if (source.width <= 0 || source.height <= 0) return;
+  if (source.width > TRANSFER_MAX_SIDE || source.height > TRANSFER_MAX_SIDE) return;
+  if (!Reachable(corners)) return;
+  Mapping map(corners);
+  if (map.Flat()) return;
   for (int ty = 0; ty < target.height; ++ty) {
-    long long qy = 2 * (static_cast<long long>(target.top) + ty - corners[0].y) + 1;
-    unsigned char *row = target.pixels + static_cast<long long>(target.height - 1 - ty) * target.stride;
+    unsigned char *row = target.topRow + ty * target.stride;
     for (int tx = 0; tx < target.width; ++tx) {
-      long long qx = 2 * (static_cast<long long>(target.left) + tx - corners[0].x) + 1;
-      long long s = (qx * e2y - qy * e2x) * sign;
-      long long t = (e1x * qy - e1y * qx) * sign;
-      if (s < 0 || s >= denominator || t < 0 || t >= denominator) continue;
-      long long column = s * source.width / denominator;
-      long long sourceRow = source.height - 1 - t * source.height / denominator;
-      long long at = sourceRow * source.paddedWidth + column;
+      long long s, t;
+      map.At(static_cast<long long>(target.left) + tx, static_cast<long long>(target.top) + ty, &s, &t);
+      if (s < 0 || s >= map.denominator || t < 0 || t >= map.denominator) continue;
+      long long column = s * source.width / map.denominator - source.left;
+      long long stored = source.top + source.rows - 1 - t * source.height / map.denominator;
+      if (column < 0 || column >= source.paddedWidth || stored < 0 || stored >= source.rows) continue;
+      long long at = stored * source.paddedWidth + column;
       if (!source.mask[at]) continue;
       const unsigned char *from = source.pixels + at * 3;
       unsigned char *to = row + tx * 3;
@@ -64,45 +110,52 @@ void MapParallelogram(const POINT corners[3], const TransferSource &source,
   }
 }
 
-static RECT ClippedBounds(HWND window, HDC dc, const POINT corners[3]) {
+RECT TransferBox(HWND window, HDC dc, const POINT corners[3]) {
+  RECT empty = {0, 0, 0, 0};
+  if (!Reachable(corners)) return empty;
   RECT box = ParallelogramBounds(corners);
-  RECT client, clip, result = {0, 0, 0, 0};
+  RECT client, clip, onClient, result;
   GetClientRect(window, &client);
-  if (GetClipBox(dc, &clip) == ERROR) return result;
-  RECT onClient;
-  if (!IntersectRect(&onClient, &box, &client)) return result;
-  IntersectRect(&result, &onClient, &clip);
+  if (GetClipBox(dc, &clip) == ERROR) return empty;
+  if (!IntersectRect(&onClient, &box, &client)) return empty;
+  if (!IntersectRect(&result, &onClient, &clip)) return empty;
   return result;
 }
 
 void TransferParallelogram(HWND window, HDC dc, const POINT corners[3],
                            const TransferSource &source) {
-  if (!Drawable(corners, source)) return;
-  RECT box = ClippedBounds(window, dc, corners);
+  RECT box = TransferBox(window, dc, corners);
   int width = box.right - box.left;
   int height = box.bottom - box.top;
   if (width <= 0 || height <= 0) return;
 
-  HBITMAP buffer;
-  void *bits;
-  CreateDib24(window, &buffer, &bits, (width + 3) / 4 * 4, height);
-  if (!buffer) return;
+  TransferTarget target;
+  Pixels24 frame;
+  if (FramePixels(dc, &frame)) {
+    GdiFlush();  // what GDI was asked to draw before is in the pixels
+    target = TransferTarget{PixelAddress(frame, box.left, box.top), -frame.stride, box.left,
+                            box.top, width, height};
+    MapParallelogram(corners, source, target);
+    return;
+  }
+  Pixels24 buffer;
+  HBITMAP bitmap = CreateDib24(window, width, height, &buffer);
+  if (!bitmap) return;
   HDC bufferDC = CreateCompatibleDC(dc);
   if (!bufferDC) {
     ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
-    DeleteObject(buffer);
+    DeleteObject(bitmap);
     return;
   }
-  HGDIOBJ previous = SelectObject(bufferDC, buffer);
+  HGDIOBJ previous = SelectObject(bufferDC, bitmap);
   // Without the window's pixels the buffer would paint its own blank over them.
   if (BitBlt(bufferDC, 0, 0, width, height, dc, box.left, box.top, SRCCOPY)) {
     GdiFlush();
-    TransferTarget target = {static_cast<unsigned char *>(bits), (width + 3) / 4 * 4 * 3,
-                             box.left, box.top, width, height};
+    target = TransferTarget{PixelAddress(buffer, 0, 0), -buffer.stride, box.left, box.top, width, height};
     MapParallelogram(corners, source, target);
     BitBlt(dc, box.left, box.top, width, height, bufferDC, 0, 0, SRCCOPY);
   }
   SelectObject(bufferDC, previous);
   DeleteMemoryDC(bufferDC);
-  DeleteObject(buffer);
+  DeleteObject(bitmap);
 }

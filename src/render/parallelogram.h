@@ -6,22 +6,30 @@
 
 #include <windows.h>
 
-// The drawn part of a part image: columns 0..width-1 and rows 0..height-1 of
-// 24-bit pixels stored bottom row first, paddedWidth pixels per row, and its
-// mask in the same order (1 drawn, 0 transparent).
+#include <cstddef>
+
+// A part image of width x height pixels, of which a block is stored: 24-bit
+// pixels, bottom row first, paddedWidth per row, holding the image's
+// columns left to left + paddedWidth - 1 and its rows top to top + rows - 1
+// (rows counted from the image's top), and its mask in the same order (1
+// drawn, 0 transparent). Pixels outside the block are not drawn.
 struct TransferSource {
   const unsigned char *pixels;
   const unsigned char *mask;
   int paddedWidth;
   int width;
   int height;
+  int left;
+  int top;
+  int rows;
 };
 
-// A block of window pixels: 24-bit, stored bottom row first, stride bytes
-// per row; its top-left pixel is window pixel (left, top).
+// A block of pixels to draw on: 24-bit, row ty (from the top) starting at
+// topRow + ty * stride (stride is negative for rows stored bottom first);
+// its top-left pixel is window pixel (left, top).
 struct TransferTarget {
-  unsigned char *pixels;
-  int stride;
+  unsigned char *topRow;
+  std::ptrdiff_t stride;
   int left;
   int top;
   int width;
@@ -39,6 +47,17 @@ const int TRANSFER_MAX_SIDE = 1 << 15;
 // corners[1] + corners[2] - corners[0].
 RECT ParallelogramBounds(const POINT corners[3]);
 
+// The window pixels that drawing the parallelogram on dc can change: its
+// bounds clipped to window's client area and to dc's clipping box. Empty
+// when nothing can be drawn.
+RECT TransferBox(HWND window, HDC dc, const POINT corners[3]);
+
+// The part of a width x height image that the pixels of box sample when the
+// image is mapped onto the parallelogram: columns area->left to
+// area->right - 1 and rows area->top to area->bottom - 1 (from the top).
+// Returns false when box samples none of it.
+bool SampledArea(const POINT corners[3], int width, int height, const RECT &box, RECT *area);
+
 // Maps the source onto the parallelogram, for the target's pixels only. A
 // target pixel belongs to the parallelogram when its centre lies inside it
 // (edges through corner 0 included, the opposite ones excluded); it then
@@ -49,8 +68,8 @@ RECT ParallelogramBounds(const POINT corners[3]);
 void MapParallelogram(const POINT corners[3], const TransferSource &source,
                       const TransferTarget &target);
 
-// MapParallelogram on the pixels of dc: the parallelogram's bounding box,
-// clipped to window's client area and dc's clipping box, is read into a
-// buffer, mapped and written back. window owns the failure messages.
+// MapParallelogram on the pixels of dc within TransferBox. A frame's pixels
+// are drawn on in place; any other dc is read into a buffer that is mapped
+// and written back. window owns the failure messages.
 void TransferParallelogram(HWND window, HDC dc, const POINT corners[3],
                            const TransferSource &source);

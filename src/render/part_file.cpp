@@ -1,24 +1,25 @@
-#include "render/part_file.h"
+#include "part_file.h"
 
-#include "app/editor.h"
-#include "model/catalogue.h"
-#include "render/memory_dc.h"
-#include "render/paint_failure.h"
-#include "res/texts.h"
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "catalogue.h"
+#include "memory_dc.h"
+#include "paint_failure.h"
+#include "texts.h"
 
 static const std::size_t FILE_HEADER_SIZE = 14;
-// The file header, the largest information header and a full colour table.
-static const std::size_t MAX_HEADERS_SIZE = FILE_HEADER_SIZE + 124 + 256 * 4;
 
 static unsigned Read16(const unsigned char *p) { return p[0] | p[1] << 8; }
 static unsigned long Read32(const unsigned char *p) {
   return static_cast<unsigned long>(p[0]) | static_cast<unsigned long>(p[1]) << 8 |
          static_cast<unsigned long>(p[2]) << 16 | static_cast<unsigned long>(p[3]) << 24;
 }
-static long ReadSigned32(const unsigned char *p) { return static_cast<long>(static_cast<int>(Read32(p))); }
+static long long ReadSigned32(const unsigned char *p) { return static_cast<int>(Read32(p)); }
 
-bool PartFileHeaderFits(const unsigned char *bytes, std::size_t headerLength,
-                        unsigned long long fileLength) {
+bool ReadPartFileLayout(const unsigned char *bytes, std::size_t headerLength,
+                        unsigned long long fileLength, PartFileLayout *layout) {
   if (headerLength > fileLength) headerLength = static_cast<std::size_t>(fileLength);
   if (headerLength < FILE_HEADER_SIZE + 12) return false;
   if (bytes[0] != 'B' || bytes[1] != 'M') return false;
@@ -30,97 +31,245 @@ bool PartFileHeaderFits(const unsigned char *bytes, std::size_t headerLength,
     return false;
   if (headerLength < FILE_HEADER_SIZE + infoSize) return false;
 
-  long width, height;
-  unsigned planes, bitCount;
+  PartFileLayout l = {};
+  long long width, height;
+  unsigned planes;
   unsigned long compression = BI_RGB, coloursUsed = 0;
   if (core) {
     width = Read16(info + 4);
     height = Read16(info + 6);
     planes = Read16(info + 8);
-    bitCount = Read16(info + 10);
+    l.bitCount = static_cast<int>(Read16(info + 10));
   } else {
     width = ReadSigned32(info + 4);
     height = ReadSigned32(info + 8);
     planes = Read16(info + 12);
-    bitCount = Read16(info + 14);
+    l.bitCount = static_cast<int>(Read16(info + 14));
     compression = Read32(info + 16);
     coloursUsed = Read32(info + 32);
   }
+  // A negative height stores the rows top row first.
+  l.topDown = height < 0;
+  if (l.topDown) height = -height;
   if (width < 1 || height < 1 || width > PART_FILE_MAX_SIDE || height > PART_FILE_MAX_SIDE)
     return false;
+  l.width = static_cast<int>(width);
+  l.height = static_cast<int>(height);
   if (planes != 1) return false;
-  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 &&
-      bitCount != 32)
-    return false;
-  bool bitFields = compression == BI_BITFIELDS && (bitCount == 16 || bitCount == 32);
+  int bits = l.bitCount;
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
+  bool bitFields = compression == BI_BITFIELDS && (bits == 16 || bits == 32);
   if (compression != BI_RGB && !bitFields) return false;
 
   unsigned long long tableSize = 0;
-  if (bitCount <= 8) {
-    unsigned long entries = 1ul << bitCount;
+  l.tableOffset = FILE_HEADER_SIZE + infoSize;
+  if (bits <= 8) {
+    unsigned long entries = 1ul << bits;
     if (coloursUsed > entries) return false;
     if (coloursUsed) entries = coloursUsed;
-    tableSize = static_cast<unsigned long long>(entries) * (core ? 3 : 4);
+    l.tableEntries = static_cast<int>(entries);
+    l.tableEntrySize = core ? 3 : 4;
+    tableSize = static_cast<unsigned long long>(entries) * l.tableEntrySize;
   }
   if (bitFields && infoSize == 40) tableSize = 12;  // the three masks follow the header
   unsigned long long headersEnd = FILE_HEADER_SIZE + infoSize + tableSize;
   if (headersEnd > fileLength) return false;
+  // The masks stand right after the first 40 bytes of the information
+  // header: behind it for the 40-byte kind, inside it for the longer ones.
+  if (bitFields) {
+    for (int i = 0; i < 3; ++i) l.masks[i] = Read32(info + 40 + 4 * i);
+  } else if (bits == 16) {
+    l.masks[0] = 0x7C00, l.masks[1] = 0x03E0, l.masks[2] = 0x001F;
+  } else {
+    l.masks[0] = 0xFF0000, l.masks[1] = 0xFF00, l.masks[2] = 0xFF;
+  }
 
-  unsigned long long rowSize = (static_cast<unsigned long long>(width) * bitCount + 31) / 32 * 4;
-  unsigned long long offset = Read32(bytes + 10);
-  // An offset of 0 means the pixels follow the colour table (as the loader reads it).
-  if (offset == 0) offset = headersEnd;
-  if (offset < FILE_HEADER_SIZE + infoSize) return false;
-  return offset + rowSize * height <= fileLength;
+  l.rowSize = (static_cast<unsigned long long>(l.width) * bits + 31) / 32 * 4;
+  l.pixelOffset = Read32(bytes + 10);
+  // An offset of 0 means the pixels follow the colour table.
+  if (l.pixelOffset == 0) l.pixelOffset = headersEnd;
+  if (l.pixelOffset < FILE_HEADER_SIZE + infoSize) return false;
+  if (l.pixelOffset + l.rowSize * l.height > fileLength) return false;
+  *layout = l;
+  return true;
 }
 
-// True when path names a regular file whose headers fit its length. Without
-// backup semantics CreateFileA does not open a directory, and a device is not
-// of the disk type. The file stays open, shared for reading only, in *file,
-// so that it cannot change before the platform loader reads it.
-static bool OpenCheckedPartFile(const char *path, HANDLE *file) {
-  *file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                      FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (*file == INVALID_HANDLE_VALUE) return false;
+bool PartFileHeaderFits(const unsigned char *bytes, std::size_t headerLength,
+                        unsigned long long fileLength) {
+  PartFileLayout layout;
+  return ReadPartFileLayout(bytes, headerLength, fileLength, &layout);
+}
+
+namespace {
+
+// One colour of a bit-field pixel, widened to 8 bits the way the platform's
+// own bitmap code does: shifted to the top of a byte, its top bits repeated
+// once below it.
+struct Field {
+  int shift = 0;
+  int length = 0;
+};
+
+Field FieldOf(unsigned long mask) {
+  Field field;
+  if (!mask) return field;
+  while (!(mask & 1)) mask >>= 1, ++field.shift;
+  while (mask & 1) mask >>= 1, ++field.length;
+  if (field.length > 8) field.shift += field.length - 8, field.length = 8;
+  return field;
+}
+
+unsigned char Widen(unsigned long pixel, Field field) {
+  static const unsigned long TOP_BITS[] = {0x00, 0x80, 0xC0, 0xE0, 0xF0, 0xF8, 0xFC, 0xFE, 0xFF};
+  int shift = field.shift - (8 - field.length);
+  unsigned long value = shift < 0 ? pixel << -shift : pixel >> shift;
+  value &= TOP_BITS[field.length];
+  value |= value >> field.length;
+  return static_cast<unsigned char>(value);
+}
+
+void PutColour(unsigned char *to, const unsigned char *table, int entries, int entrySize,
+               unsigned index) {
+  if (index >= static_cast<unsigned>(entries)) {
+    to[0] = to[1] = to[2] = 0;
+    return;
+  }
+  std::memcpy(to, table + index * entrySize, 3);
+}
+
+}  // namespace
+
+void DecodePartRows(const PartFileLayout &layout, const unsigned char *headers,
+                    const unsigned char *rows, const Pixels24 &image) {
+  const unsigned char *table = headers + layout.tableOffset;
+  Field fields[3] = {FieldOf(layout.masks[0]), FieldOf(layout.masks[1]), FieldOf(layout.masks[2])};
+  for (int r = 0; r < layout.height; ++r) {
+    const unsigned char *from = rows + layout.rowSize * r;
+    int y = layout.topDown ? r : layout.height - 1 - r;
+    unsigned char *to = PixelAddress(image, 0, y);
+    for (int x = 0; x < layout.width; ++x, to += 3) {
+      switch (layout.bitCount) {
+        case 1:
+          PutColour(to, table, layout.tableEntries, layout.tableEntrySize, from[x >> 3] >> (7 - (x & 7)) & 1);
+          break;
+        case 4:
+          PutColour(to, table, layout.tableEntries, layout.tableEntrySize,
+                    x & 1 ? from[x >> 1] & 0x0F : from[x >> 1] >> 4);
+          break;
+        case 8:
+          PutColour(to, table, layout.tableEntries, layout.tableEntrySize, from[x]);
+          break;
+        case 24:
+          std::memcpy(to, from + 3 * x, 3);
+          break;
+        default: {
+          unsigned long pixel = layout.bitCount == 16 ? Read16(from + 2 * x) : Read32(from + 4 * x);
+          to[0] = Widen(pixel, fields[2]);
+          to[1] = Widen(pixel, fields[1]);
+          to[2] = Widen(pixel, fields[0]);
+        }
+      }
+    }
+  }
+}
+
+namespace {
+
+// An open part file whose headers fit it.
+struct OpenedPartFile {
+  HANDLE file = INVALID_HANDLE_VALUE;
+  unsigned char headers[PART_FILE_HEADERS_SIZE];
+  PartFileLayout layout;
+};
+
+// Opens baseDir\relativePath and reads its headers. Without backup semantics
+// CreateFileA does not open a directory, and a device is not of the disk
+// type. The file is shared for reading only while it is read.
+bool OpenPartFile(const char *relativePath, OpenedPartFile &opened) {
+  char path[MAX_PATH];
+  if (!MakeBasePath(path, sizeof path, relativePath)) return false;
+  opened.file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (opened.file == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER length;
-  unsigned char headers[MAX_HEADERS_SIZE];
   DWORD read = 0;
-  bool fits = GetFileType(*file) == FILE_TYPE_DISK && GetFileSizeEx(*file, &length) &&
-              ReadFile(*file, headers, sizeof headers, &read, nullptr) &&
-              PartFileHeaderFits(headers, read, static_cast<unsigned long long>(length.QuadPart));
+  bool fits = GetFileType(opened.file) == FILE_TYPE_DISK && GetFileSizeEx(opened.file, &length) &&
+              ReadFile(opened.file, opened.headers, sizeof opened.headers, &read, nullptr) &&
+              ReadPartFileLayout(opened.headers, read, static_cast<unsigned long long>(length.QuadPart),
+                                 &opened.layout);
   if (!fits) {
-    CloseHandle(*file);
-    *file = INVALID_HANDLE_VALUE;
+    CloseHandle(opened.file);
+    opened.file = INVALID_HANDLE_VALUE;
   }
   return fits;
 }
 
-HBITMAP LoadPartBitmap(const char *relativePath, int *width, int *height) {
-  char path[MAX_PATH];
-  if (!MakeBasePath(path, sizeof path, relativePath)) return nullptr;
-  HANDLE file;
-  if (!OpenCheckedPartFile(path, &file)) return nullptr;
-  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(appInstance, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-  CloseHandle(file);
-  BITMAP about;
-  if (bitmap && GetObjectA(bitmap, sizeof about, &about) == sizeof about) {
-    *width = about.bmWidth;
-    *height = about.bmHeight;
-    return bitmap;
+bool ReadExactly(HANDLE file, unsigned long long offset, void *to, std::size_t size) {
+  LARGE_INTEGER at;
+  at.QuadPart = static_cast<LONGLONG>(offset);
+  DWORD read = 0;
+  return SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
+         ReadFile(file, to, static_cast<DWORD>(size), &read, nullptr) && read == size;
+}
+
+// Reads the rows of an opened file into a new image. A 24-bit file's rows
+// are already the image's: they are read straight into it.
+HBITMAP ReadPartImage(HWND window, OpenedPartFile &opened, Pixels24 *pixels) {
+  const PartFileLayout &layout = opened.layout;
+  HBITMAP bitmap = CreateDib24(window, layout.width, layout.height, pixels);
+  if (!bitmap) return nullptr;
+  std::size_t size = static_cast<std::size_t>(layout.rowSize * layout.height);
+  bool read;
+  if (layout.bitCount == 24) {
+    read = ReadExactly(opened.file, layout.pixelOffset, pixels->bits, size);
+    if (read && layout.topDown) {
+      for (int top = 0, bottom = layout.height - 1; top < bottom; ++top, --bottom)
+        std::swap_ranges(pixels->bits + static_cast<std::size_t>(top) * pixels->stride,
+                         pixels->bits + static_cast<std::size_t>(top + 1) * pixels->stride,
+                         pixels->bits + static_cast<std::size_t>(bottom) * pixels->stride);
+    }
+  } else {
+    std::vector<unsigned char> rows(size);
+    read = ReadExactly(opened.file, layout.pixelOffset, rows.data(), size);
+    if (read) DecodePartRows(layout, opened.headers, rows.data(), *pixels);
   }
-  if (bitmap) DeleteObject(bitmap);
-  return nullptr;
+  if (!read) {
+    DeleteObject(bitmap);
+    return nullptr;
+  }
+  return bitmap;
+}
+
+}  // namespace
+
+HBITMAP LoadPartImage(HWND window, const char *relativePath, Pixels24 *pixels) {
+  OpenedPartFile opened;
+  if (!OpenPartFile(relativePath, opened)) return nullptr;
+  HBITMAP bitmap = ReadPartImage(window, opened, pixels);
+  CloseHandle(opened.file);
+  return bitmap;
+}
+
+int ReadPartSize(const char *relativePath, int *width, int *height) {
+  OpenedPartFile opened;
+  if (!OpenPartFile(relativePath, opened)) return 0;
+  CloseHandle(opened.file);
+  *width = opened.layout.width;
+  *height = opened.layout.height;
+  return 1;
 }
 
 int OpenPartSource(HWND window, const char *relativePath, PartSource &source) {
   source = PartSource{};
-  source.bitmap = LoadPartBitmap(relativePath, &source.width, &source.height);
+  source.bitmap = LoadPartImage(window, relativePath, &source.pixels);
   if (!source.bitmap) return 0;
+  source.width = source.pixels.width;
+  source.height = source.pixels.height;
   source.dc = CreateCompatibleDC(nullptr);
   if (!source.dc) {
     ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
     DeleteObject(source.bitmap);
-    source.bitmap = nullptr;
+    source = PartSource{};
     return 0;
   }
   source.previous = SelectObject(source.dc, source.bitmap);
@@ -134,4 +283,16 @@ void ClosePartSource(PartSource &source) {
   }
   if (source.bitmap) DeleteObject(source.bitmap);
   source = PartSource{};
+}
+
+void PickDefaultColour(HWND window, int s) {
+  if (s < 0 || s >= PIECE_SLOTS) return;
+  PartSlot &piece = PieceTable[s];
+  Pixels24 pixels;
+  HBITMAP image = LoadPartImage(window, piece.path, &pixels);
+  if (!image) return;
+  piece.blue = piece.green = piece.red = 0;
+  FindFirstColour(pixels.bits, pixels.stride, pixels.width, pixels.height, &piece.blue,
+                  &piece.green, &piece.red);
+  DeleteObject(image);
 }

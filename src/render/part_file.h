@@ -1,48 +1,95 @@
-// Loading part bitmaps. Every part file the program draws or reads is
-// opened here, from baseDir, so that the portrait and the palette do not
-// depend on the current directory (a Save-As dialog may change it).
+// Reading part files. Every part file the program draws or reads is opened
+// here, from baseDir, so that the portrait and the palette do not depend on
+// the current directory (a Save-As dialog may change it). A file is read
+// once and decoded by the program itself into a 24-bit image with exactly
+// the file's colours, whatever the display.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
 
+#include "dib24.h"
+
 // Part bitmaps larger than this on either side are not loaded.
 const int PART_FILE_MAX_SIDE = 4096;
 
-// True when bytes, the start of a file of fileLength bytes, hold a BMP
-// header that the platform loader can read without running past the file's
-// end: "BM", a known information header, width and height from 1 to
-// PART_FILE_MAX_SIDE, 1 plane, 1, 4, 8, 16, 24 or 32 bits per pixel,
-// uncompressed (or bit fields for 16 and 32), the colour table and every row
-// of pixels inside the file. headerLength may be shorter than the headers
-// (then they do not fit).
+// What the headers of a part file say about its pixels.
+struct PartFileLayout {
+  int width;
+  int height;
+  bool topDown;                   // rows stored top row first
+  int bitCount;                   // 1, 4, 8, 16, 24 or 32
+  unsigned long masks[3];         // red, green, blue bits of a 16 or 32-bit pixel
+  std::size_t tableOffset;        // colour table, from the file's start
+  int tableEntries;
+  int tableEntrySize;             // 3 (core header) or 4
+  unsigned long long pixelOffset; // first row, from the file's start
+  unsigned long long rowSize;     // bytes of one stored row
+};
+
+// The file header, the largest information header and a full colour table:
+// all of a part file that comes before its pixels.
+const std::size_t PART_FILE_HEADERS_SIZE = 14 + 124 + 256 * 4;
+
+// Reads the layout from bytes, the start of a file of fileLength bytes, of
+// which headerLength are given. True when they hold a BMP header that the
+// program reads without running past the file's end: "BM", a known
+// information header (12, 40, 52, 56, 108 or 124 bytes), width and height
+// from 1 to PART_FILE_MAX_SIDE (rows top-down or bottom-up), 1 plane, 1, 4,
+// 8, 16, 24 or 32 bits per pixel, uncompressed (or bit fields for 16 and
+// 32), the colour table and every row of pixels inside the file.
+bool ReadPartFileLayout(const unsigned char *bytes, std::size_t headerLength,
+                        unsigned long long fileLength, PartFileLayout *layout);
+
+// The same test without the layout.
 bool PartFileHeaderFits(const unsigned char *bytes, std::size_t headerLength,
                         unsigned long long fileLength);
 
-// Loads the part file at baseDir\relativePath as a device-compatible bitmap
-// and gives its size. Returns null, with nothing made and nothing shown, when
-// the path is too long for the platform, or the file is missing, not a
-// regular file, or not a bitmap whose header fits (PartFileHeaderFits). The
-// caller releases the bitmap with DeleteObject, once it has left every
-// context.
-HBITMAP LoadPartBitmap(const char *relativePath, int *width, int *height);
+// Decodes the stored rows of a file (layout.rowSize bytes each, in the
+// file's order) into image, which has the file's size. headers holds the
+// file's start, with the colour table. A colour index beyond the table is
+// black; bit fields of fewer than 8 bits are widened by repeating their
+// top bits, wider ones keep their top 8.
+void DecodePartRows(const PartFileLayout &layout, const unsigned char *headers,
+                    const unsigned char *rows, const Pixels24 &image);
 
-// A loaded part file selected into a memory device context of its own,
-// compatible with the screen, ready to be copied from.
+// Reads and decodes baseDir\relativePath into a new 24-bit image (see
+// CreateDib24) described by *pixels. Returns null, with nothing made, when
+// the file would not load (see OpenPartSource). The caller releases the
+// bitmap with DeleteObject.
+HBITMAP LoadPartImage(HWND window, const char *relativePath, Pixels24 *pixels);
+
+// Reads the width and height of the part file at baseDir\relativePath.
+// Returns 0, with nothing written, when the file would not load (see
+// OpenPartSource).
+int ReadPartSize(const char *relativePath, int *width, int *height);
+
+// A part file decoded into a 24-bit DIB section and selected into a memory
+// device context of its own, ready to be copied from.
 struct PartSource {
   HBITMAP bitmap;
   HDC dc;
   HGDIOBJ previous;  // what dc held before the bitmap
   int width;
   int height;
+  Pixels24 pixels;
 };
 
-// Loads relativePath into source. Returns 0 with nothing left made when the
-// file cannot be loaded (nothing shown) or when the memory context cannot be
-// made ("失敗しました。" / "CreateCompatibleDC", owned by window, at most once
-// per paint). Release with ClosePartSource.
+// Reads and decodes baseDir\relativePath into source. Returns 0 with nothing
+// left made, and nothing shown, when the path is too long for the platform,
+// or the file is missing, not a regular file, or its headers do not fit
+// (ReadPartFileLayout); also when the image or the memory context cannot be
+// made, which is shown ("DIBが作成出来ませんでした。" or "失敗しました。" /
+// "CreateCompatibleDC", owned by window, at most once per paint). Release
+// with ClosePartSource.
 int OpenPartSource(HWND window, const char *relativePath, PartSource &source);
 
 // Selects the bitmap out of its context, deletes the context, then the bitmap.
 void ClosePartSource(PartSource &source);
+
+// Sets the colour of PieceTable[s] from the first pixel of its file that is
+// neither pure white nor pure black, bottom row first (0, 0, 0 when there is
+// none). A file that cannot be read, or an image that cannot be made,
+// leaves the colour as it was. window owns the failure messages.
+void PickDefaultColour(HWND window, int s);

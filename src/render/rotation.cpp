@@ -1,4 +1,4 @@
-#include "render/rotation.h"
+#include "rotation.h"
 
 #include <cmath>
 #include <limits>

@@ -1,12 +1,12 @@
-#include "app/commands.h"
+#include "commands.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
 
-#include "model/catalogue.h"
-#include "res/resource.h"
+#include "catalogue.h"
+#include "resource.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/editor.h"
+#include "editor.h"
 
 #include <windows.h>
 
@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
-#include "app/failure.h"
-#include "model/catalogue.h"
-#include "res/resource.h"
-#include "res/texts.h"
+#include "commands.h"
+#include "failure.h"
+#include "catalogue.h"
+#include "resource.h"
+#include "texts.h"
+#include "render/render_fixtures.h"
 #include "support/test_support.h"
 
 namespace {
@@ -180,6 +181,90 @@ TEST_F(EditorWindow, IsPlacedAsIfItWere300By200InTheScreensCentre) {
   EXPECT_EQ(after.top, want.y);
   EXPECT_EQ(after.right - after.left, before.right - before.left) << "keeps its own size";
   EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+}
+
+// The window's client area as it stands on the screen, top row first.
+std::vector<Bgr> ClientPixels(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 24, BI_RGB};
+  void *bits;
+  HDC windowDC = GetDC(window);
+  HDC copyDC = CreateCompatibleDC(windowDC);
+  HBITMAP copy = CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(copyDC, copy);
+  BitBlt(copyDC, 0, 0, client.right, client.bottom, windowDC, 0, 0, SRCCOPY);
+  GdiFlush();
+  std::vector<Bgr> pixels;
+  int stride = (client.right * 3 + 3) / 4 * 4;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) {
+      const unsigned char *p = static_cast<unsigned char *>(bits) + y * stride + x * 3;
+      pixels.push_back(Bgr{p[0], p[1], p[2]});
+    }
+  SelectObject(copyDC, previous);
+  DeleteObject(copy);
+  DeleteDC(copyDC);
+  ReleaseDC(window, windowDC);
+  return pixels;
+}
+
+void Place(PartSlot &slot, const char *path, int mode, int x, int y, int width, int height,
+           int angle, Bgr colour) {
+  std::strcpy(slot.path, path);
+  slot.mode = mode;
+  slot.x = x, slot.y = y, slot.width = width, slot.height = height, slot.angle = angle;
+  slot.blue = colour.blue, slot.green = colour.green, slot.red = colour.red;
+}
+
+// A portrait with a face, a turned hair, turned pairs, a piece and a part
+// that spills far over the canvas's edge onto the controls, under a palette
+// of eyes: the frame puts on the window exactly what drawing the same
+// straight on the window, erased first, then repainting the controls, puts
+// there.
+TEST_F(EditorWindow, TheFrameShowsExactlyWhatDrawingOnTheWindowItselfShows) {
+  PartFolder folder;
+  FailureLog failures;
+  auto ring = [](int x, int y) {
+    if ((x - 40) * (x - 40) + (y - 50) * (y - 50) > 38 * 38) return WHITE;
+    return (x + y) % 9 == 0 ? BLACK : Bgr{90, 90, 90};
+  };
+  auto stripes = [](int x, int y) { return (x / 3 + y / 4) % 2 ? BLACK : WHITE; };
+  folder.Write("kao\\kao-1-001.bmp", 80, 100, ring);
+  folder.Write("kao\\kao-b-001.bmp", 80, 40, stripes);
+  folder.Write("kao\\kao-3-001.bmp", 17, 9, stripes);
+  folder.Write("kao\\kao-3-002.bmp", 24, 12, [](int x, int) { return x < 12 ? Bgr{0, 0, 200} : BLACK; });
+  folder.Write("kao\\kao-5-001.bmp", 13, 11, stripes);
+  folder.Write("kao\\kao-2-001.bmp", 9, 7, [](int, int) { return Bgr{30, 160, 30}; });
+  Place(LayerTable[CAT_FACE], "kao\\kao-1-001.bmp", MODE_SINGLE, 0, 0, 80, 100, 0, {128, 255, 255});
+  Place(LayerTable[CAT_HAIR], "kao\\kao-b-001.bmp", MODE_SINGLE, -4, -6, 90, 44, -20, {0, 40, 120});
+  Place(LayerTable[CAT_EYES], "kao\\kao-3-001.bmp", MODE_PAIR, 11, 38, 19, 8, 15, {200, 0, 0});
+  Place(LayerTable[CAT_NOSE], "kao\\kao-5-001.bmp", MODE_SINGLE, -38, 70, 260, 90, 35, {0, 0, 0});
+  Place(PieceTable[0], "kao\\kao-2-001.bmp", MODE_PAIR, 8, 55, 9, 7, -10, {30, 160, 30});
+  currentCategory = CAT_EYES;
+  ScanPartFolder();
+  ASSERT_EQ(partCount, 2);
+  LayerTable[CAT_EYES].listIndex = 1;
+
+  RepaintEditor(window_);
+  PumpMessages();
+  std::vector<Bgr> framed = ClientPixels(window_);
+
+  HDC dc = GetDC(window_);
+  PaintEditor(window_, dc);
+  ReleaseDC(window_, dc);
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  std::vector<Bgr> direct = ClientPixels(window_);
+
+  ASSERT_EQ(framed.size(), direct.size());
+  int differing = 0;
+  for (std::size_t i = 0; i < framed.size(); ++i) differing += !(framed[i] == direct[i]);
+  EXPECT_EQ(differing, 0) << "of " << framed.size();
+  EXPECT_GT(std::count(framed.begin(), framed.end(), Bgr{200, 0, 0}), 20) << "both eyes";
+  EXPECT_GT(std::count(framed.begin(), framed.end(), Bgr{0, 40, 120}), 200) << "the hair";
+  EXPECT_TRUE(failures.entries().empty());
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "res/texts.h"
+#include "texts.h"
 
 // Without the Japanese locale Wine's ANSI code page is 1252 and every
 // Japanese text of the program shows as "?".

@@ -1,13 +1,13 @@
-#include "export/bmp_export.h"
+#include "bmp_export.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "export/bmp_file.h"
+#include "bmp_file.h"
 #include "export_test_support.h"
-#include "res/texts.h"
+#include "texts.h"
 
 namespace {
 

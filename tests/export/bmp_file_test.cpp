@@ -1,4 +1,4 @@
-#include "export/bmp_file.h"
+#include "bmp_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "export/capture.h"
+#include "capture.h"
 
 #include <gtest/gtest.h>
 
 #include "export_test_support.h"
-#include "res/texts.h"
+#include "texts.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/failure.h"
-#include "model/portrait.h"
-#include "res/texts.h"
+#include "failure.h"
+#include "portrait.h"
+#include "texts.h"
 
 Bgr PatternPixel(int seed, int x, int y) {
   return Bgr{static_cast<std::uint8_t>((x * 5 + seed * 40) & 0xFF),

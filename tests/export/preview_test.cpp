@@ -1,15 +1,15 @@
-#include "export/preview.h"
+#include "preview.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
-#include "export/capture.h"
+#include "commands.h"
+#include "capture.h"
 #include "export_test_support.h"
-#include "model/portrait.h"
-#include "res/resource.h"
+#include "portrait.h"
+#include "resource.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "export/save_dialog.h"
+#include "save_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 
 #include "export_test_support.h"
-#include "model/portrait.h"
-#include "res/texts.h"
+#include "portrait.h"
+#include "texts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "model/catalogue.h"
+#include "catalogue.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "model/portrait.h"
+#include "portrait.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,13 @@
-#include "model/selection.h"
+#include "selection.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "app/editor.h"
-#include "model/catalogue.h"
-#include "render/palette.h"
+#include "editor.h"
+#include "catalogue.h"
+#include "palette.h"
+#include "part_file.h"
 #include "render/render_fixtures.h"
 
 namespace {
@@ -164,7 +165,7 @@ TEST_F(SelectionTest, FindsTheFirstColourBottomRowFirst) {
   };
   for (const Case &c : cases) {
     int blue = 0, green = 0, red = 0;
-    EXPECT_EQ(FindFirstColour(&c.pixels[0].blue, 4, 3, 2, &blue, &green, &red), c.found) << c.name;
+    EXPECT_EQ(FindFirstColour(&c.pixels[0].blue, 4 * 3, 3, 2, &blue, &green, &red), c.found) << c.name;
     EXPECT_TRUE((Bgr{static_cast<std::uint8_t>(blue), static_cast<std::uint8_t>(green),
                      static_cast<std::uint8_t>(red)} == c.colour))
         << c.name;
@@ -194,7 +195,7 @@ TEST_F(SelectionTest, PickDefaultColourReadsTheFileOrLeavesTheColour) {
 }
 
 // A real click on the editor window: the part is placed and the window is
-// painted again before SelectPartAt returns.
+// painted again before the click is handled.
 TEST_F(SelectionTest, AClickOnAThumbnailPlacesThePartAndRepaints) {
   PartFolder folder;
   FailureLog recorder;

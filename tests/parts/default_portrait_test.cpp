@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <map>
 
-#include "model/catalogue.h"
-#include "model/portrait.h"
+#include "catalogue.h"
+#include "portrait.h"
 #include "parts/shipped_parts.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <map>
 #include <set>
 
-#include "model/catalogue.h"
-#include "model/portrait.h"
+#include "catalogue.h"
+#include "portrait.h"
 #include "parts/shipped_parts.h"
 
 static bool IsPureWhite(Bgr p) { return p == WHITE; }

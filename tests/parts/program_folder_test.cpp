@@ -7,10 +7,11 @@
 
 #include <cstring>
 
-#include "app/help.h"
-#include "model/portrait.h"
+#include "catalogue.h"
+#include "help.h"
+#include "portrait.h"
 #include "parts/shipped_parts.h"
-#include "res/resource.h"
+#include "resource.h"
 
 static std::string InProgramFolder(const char *relative) { return std::string(baseDir) + "\\" + relative; }
 
@@ -38,7 +39,7 @@ TEST(ProgramFolder, HoldsAnEmptyPhotFolderForTheSaveAsProposal) {
 TEST(ProgramFolder, HelpButtonsStartTheBrowserOnTheShippedPages) {
   for (const char *page : {HELP_PAGE_EDITOR, HELP_PAGE_PREVIEW}) {
     SCOPED_TRACE(page);
-    std::string address = HelpPageAddress(page);
+    std::string address = BasePath(page);
     EXPECT_TRUE(FileExists(address)) << address;
     EXPECT_EQ(address, InProgramFolder(page));
     std::string commandLine = BuildHelpCommandLine(address.c_str());

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "model/portrait.h"
-#include "model/selection.h"
+#include "portrait.h"
+#include "selection.h"
 
 static std::uint32_t Read32(const std::vector<std::uint8_t> &bytes, size_t at) {
   return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;

@@ -1,13 +1,13 @@
-#include "render/compositor.h"
+#include "compositor.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "model/catalogue.h"
-#include "render/palette.h"
+#include "catalogue.h"
+#include "palette.h"
 #include "render/render_fixtures.h"
-#include "res/texts.h"
+#include "texts.h"
 
 namespace {
 
@@ -185,6 +185,30 @@ TEST_F(ComposePortraitTest, AnImageThatCannotBeMadeIsReportedOncePerPaint) {
     EXPECT_EQ(recorder.entries().back().text, TEXT_NO_DIB);
   }
   EXPECT_EQ(surface.Count(WHITE), 80 * 100);
+}
+
+// Only the part of each image that the window shows is made; cut off by a
+// smaller window, every part - reduced, enlarged, mirrored, turned - must
+// still show exactly the pixels it shows in a large one.
+TEST_F(ComposePortraitTest, APartCutOffByTheWindowShowsTheSamePixelsAsAWholeOne) {
+  folder.Write("kao\\s.bmp", 37, 23, [](int x, int y) {
+    return (x * 7 + y * 3) % 5 == 0 ? BLACK : (x + y) % 4 ? WHITE : Bgr{9, 99, 199};
+  });
+  SetPart(LayerTable[CAT_FACE], "kao\\s.bmp", MODE_SINGLE, -20, -30, 131, 157, {7, 7, 7}, 25);
+  SetPart(LayerTable[CAT_EYES], "kao\\s.bmp", MODE_PAIR, 3, 20, 19, 11, {0, 0, 255}, -35);
+  SetPart(LayerTable[CAT_NOSE], "kao\\s.bmp", MODE_SINGLE, 30, 40, 90, 61, {255, 0, 0}, 0);
+  SetPart(LayerTable[CAT_MOUTH], "kao\\s.bmp", MODE_PAIR, -10, 70, 12, 9, {0, 255, 0}, 50);
+  Paint();
+  Surface cut(200, 200, BACKGROUND);
+  SetWindowPos(cut.window(), nullptr, 0, 0, 97, 121, SWP_NOZORDER | SWP_NOMOVE);
+  ComposePortrait(cut.window(), cut.dc());
+  int differing = 0;
+  for (int y = 0; y < 121; ++y)
+    for (int x = 0; x < 97; ++x) differing += !(cut.At(x, y) == surface.At(x, y));
+  EXPECT_EQ(differing, 0);
+  EXPECT_GT(cut.Count({0, 0, 255}), 20);
+  EXPECT_EQ(cut.Count(BACKGROUND, 97, 0, 200, 200) + cut.Count(WHITE, 97, 0, 200, 200), 103 * 200)
+      << "beyond the window only the canvas's white";
 }
 
 // Hundreds of paints of a portrait and a palette using every kind of object:

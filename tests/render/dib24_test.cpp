@@ -1,24 +1,25 @@
-#include "render/dib24.h"
+#include "dib24.h"
 
 #include <gtest/gtest.h>
 
-#include "render/paint_failure.h"
+#include "paint_failure.h"
 #include "render/render_fixtures.h"
-#include "res/texts.h"
+#include "texts.h"
 
 namespace {
 
-TEST(CreateDib24, StoresPixelsBottomRowFirstInBlueGreenRedOrder) {
+TEST(CreateDib24, StoresPixelsBottomRowFirstInBlueGreenRedOrderInRowsOfWholeWords) {
   Surface owner(10, 10);
-  HBITMAP bitmap;
-  void *pixels;
-  ASSERT_EQ(CreateDib24(owner.window(), &bitmap, &pixels, 8, 3), 1);
+  Pixels24 pixels;
+  HBITMAP bitmap = CreateDib24(owner.window(), 7, 3, &pixels);
   ASSERT_NE(bitmap, nullptr);
+  EXPECT_EQ(pixels.stride, 24);
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ previous = SelectObject(dc, bitmap);
   SetPixel(dc, 5, 0, RGB(30, 20, 10));  // top row, column 5
   GdiFlush();
-  const unsigned char *top = static_cast<unsigned char *>(pixels) + (2 * 8 + 5) * 3;
+  const unsigned char *top = pixels.bits + 2 * 24 + 5 * 3;
+  EXPECT_EQ(top, PixelAddress(pixels, 5, 0));
   EXPECT_EQ(top[0], 10);
   EXPECT_EQ(top[1], 20);
   EXPECT_EQ(top[2], 30);
@@ -27,23 +28,16 @@ TEST(CreateDib24, StoresPixelsBottomRowFirstInBlueGreenRedOrder) {
   DeleteObject(bitmap);
 }
 
-TEST(CreateDib24, RefusesWidthsNotAMultipleOfFourAndReportsFailedImages) {
+TEST(CreateDib24, ReportsImagesThatCannotBeMade) {
   Surface owner(10, 10);
   FailureLog recorder;
-  HBITMAP untouched = reinterpret_cast<HBITMAP>(1);
-  void *pixels = &untouched;
-  EXPECT_EQ(CreateDib24(owner.window(), &untouched, &pixels, 6, 3), 0);
-  EXPECT_EQ(untouched, reinterpret_cast<HBITMAP>(1));
-  EXPECT_EQ(pixels, &untouched);
-  EXPECT_TRUE(recorder.entries().empty());
-
   const int failing[][2] = {{0, 5}, {8, 0}, {8, -3}, {1 << 16, 1 << 16}};
   for (const auto &size : failing) {
-    HBITMAP bitmap = reinterpret_cast<HBITMAP>(1);
+    Pixels24 pixels;
     BeginPaintFailures();
-    EXPECT_EQ(CreateDib24(owner.window(), &bitmap, &pixels, size[0], size[1]), 1);
+    EXPECT_EQ(CreateDib24(owner.window(), size[0], size[1], &pixels), nullptr);
     EndPaintFailures();
-    EXPECT_EQ(bitmap, nullptr) << size[0] << " x " << size[1];
+    EXPECT_EQ(pixels.bits, nullptr) << size[0] << " x " << size[1];
   }
   ASSERT_EQ(recorder.entries().size(), 4u);
   EXPECT_EQ(recorder.entries()[0].text, TEXT_NO_DIB);

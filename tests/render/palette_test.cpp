@@ -1,10 +1,10 @@
-#include "render/palette.h"
+#include "palette.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "model/catalogue.h"
+#include "catalogue.h"
 #include "render/render_fixtures.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "render/parallelogram.h"
+#include "parallelogram.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ struct Source {
         pixels[at * 3 + 2] = 7;
         mask[at] = opaque ? opaque(c, r) : 1;
       }
-    view = {pixels.data(), mask.data(), padded, width, height};
+    view = {pixels.data(), mask.data(), padded, width, height, 0, 0, height};
   }
   int padded;
   std::vector<unsigned char> pixels, mask;

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/failure.h"
-#include "model/portrait.h"
+#include "failure.h"
+#include "portrait.h"
 #include "support/test_support.h"
 
 // A temporary folder with a kao folder in it, made baseDir while it lives.

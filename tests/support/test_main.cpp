@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/editor.h"
-#include "model/portrait.h"
+#include "editor.h"
+#include "portrait.h"
 
 int main(int argc, char **argv) {
   testing::InitGoogleTest(&argc, argv);

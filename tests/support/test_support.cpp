@@ -1,6 +1,6 @@
 #include "support/test_support.h"
 
-#include "app/failure.h"
+#include "failure.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -16,8 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "model/portrait.h"
-#include "render/palette.h"
+#include "portrait.h"
+#include "palette.h"
 
 static const char EDITOR_CAPTION[] = "似顔絵ソフト　Ver1.00";
 static const char PREVIEW_CAPTION[] = "画像の取込後保存";

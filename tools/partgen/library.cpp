@@ -35,21 +35,22 @@ bool WritePartLibrary(const std::string &folder) {
   return true;
 }
 
-// Halving rounds toward zero, as the program's placement does.
+// The program's own placement of a new part.
 Origin DefaultOrigin(PartKind kind, int w, int h) {
+  Placement at;
   switch (kind) {
-    case KIND_EYES: return {(40 - w) / 2 + 8, (100 - h) / 2 - 5};
-    case KIND_EYEBROWS: return {(40 - w) / 2 + 8, (100 - h) / 2 - 15};
-    case KIND_NOSE: return {(80 - w) / 2, (100 - h) / 2 + 8};
-    case KIND_MOUTH: return {(80 - w) / 2, (100 - h) / 2 + 22};
-    case KIND_MOUSTACHE: return {(80 - w) / 2, (100 - h) / 2 + 15};
-    case KIND_BEARD: return {(80 - w) / 2, (100 - h) / 2 + 30};
-    case KIND_GLASSES: return {(80 - w) / 2, (100 - h) / 2 - 5};
-    case KIND_PAIR_HIGH: return {(40 - w) / 2 + 8, (100 - h) / 2 - 5};
-    case KIND_PAIR_LOW: return {(40 - w) / 2 + 8, (100 - h) / 2 + 10};
-    case KIND_SINGLE_PIECE: return {(80 - w) / 2, (100 - h) / 2 + 15};
+    case KIND_EYES: at = DefaultPlacement(CAT_EYES, w, h); break;
+    case KIND_EYEBROWS: at = DefaultPlacement(CAT_EYEBROWS, w, h); break;
+    case KIND_NOSE: at = DefaultPlacement(CAT_NOSE, w, h); break;
+    case KIND_MOUTH: at = DefaultPlacement(CAT_MOUTH, w, h); break;
+    case KIND_MOUSTACHE: at = DefaultPlacement(CAT_MOUSTACHE, w, h); break;
+    case KIND_BEARD: at = DefaultPlacement(CAT_BEARD, w, h); break;
+    case KIND_GLASSES: at = DefaultPlacement(CAT_GLASSES, w, h); break;
+    case KIND_PAIR_HIGH: at = PiecePlacement(PIECE_PAIR_HIGH, w, h); break;
+    case KIND_PAIR_LOW: at = PiecePlacement(PIECE_PAIR_LOW, w, h); break;
+    default: at = PiecePlacement(PIECE_SINGLE, w, h); break;
   }
-  return {0, 0};
+  return {at.x, at.y};
 }
 
 Image CutPart(const Image &canvas, PartKind kind, int w, int h) {

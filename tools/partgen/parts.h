@@ -7,10 +7,7 @@
 
 #include "draw.h"
 #include "image.h"
-
-// The canvas the parts are made for.
-const int CANVAS_WIDTH = 80;
-const int CANVAS_HEIGHT = 100;
+#include "placement.h"  // the program's own placement rules and canvas size
 
 struct PartDrawing {
   std::string name;  // the file name, e.g. kao-3-001.bmp

@@ -1,11 +1,11 @@
-#include "app/help.h"
+#include "help.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "model/portrait.h"
+#include "catalogue.h"
 
 namespace {
 
@@ -23,9 +23,9 @@ TEST(HelpPages, AddressesNameTheShippedPagesBelowTheProgramFolder) {
   char saved[DIR_PATH_SIZE];
   std::memcpy(saved, baseDir, sizeof saved);
   std::strcpy(baseDir, "C:\\nigaoe");
-  EXPECT_EQ(HelpPageAddress(HELP_PAGE_EDITOR), "C:\\nigaoe\\help\\editor.html");
-  EXPECT_EQ(HelpPageAddress(HELP_PAGE_PREVIEW), "C:\\nigaoe\\help\\preview.html");
-  EXPECT_NE(HelpPageAddress(HELP_PAGE_EDITOR), HelpPageAddress(HELP_PAGE_PREVIEW));
+  EXPECT_EQ(BasePath(HELP_PAGE_EDITOR), "C:\\nigaoe\\help\\editor.html");
+  EXPECT_EQ(BasePath(HELP_PAGE_PREVIEW), "C:\\nigaoe\\help\\preview.html");
+  EXPECT_NE(BasePath(HELP_PAGE_EDITOR), BasePath(HELP_PAGE_PREVIEW));
   std::memcpy(baseDir, saved, sizeof baseDir);
 }
 

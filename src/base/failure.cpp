@@ -1,4 +1,4 @@
-#include "app/failure.h"
+#include "failure.h"
 
 static void ShowMessageBox(HWND owner, const char *text, const char *caption) {
   MessageBoxA(owner, text, caption, MB_OK);

@@ -5,12 +5,9 @@
 
 #include <string>
 
-// The pages below baseDir that the program folder ships.
+// The pages that the program folder ships, below its folder.
 extern const char HELP_PAGE_EDITOR[];
 extern const char HELP_PAGE_PREVIEW[];
-
-// The address handed to the browser for a page: its full path below baseDir.
-std::string HelpPageAddress(const char *page);
 
 // The browser's command line: the quoted program path, a blank, and the
 // address, quoted when it holds a blank.

@@ -1,4 +1,4 @@
-#include "render/memory_dc.h"
+#include "memory_dc.h"
 
 void DeleteMemoryDC(HDC dc) {
   if (dc && !DeleteDC(dc)) DeleteObject(dc);

@@ -1,4 +1,4 @@
-#include "render/paint_failure.h"
+#include "paint_failure.h"
 
 #include <gtest/gtest.h>
 

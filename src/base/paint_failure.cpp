@@ -1,8 +1,9 @@
-#include "render/paint_failure.h"
+#include "paint_failure.h"
 
-#include "app/failure.h"
+#include "failure.h"
 
 static bool shownInPaint = false;
+static int paintDepth = 0;
 static int boxesOpen = 0;
 
 void ShowPaintFailure(HWND owner, const char *text, const char *caption) {
@@ -14,9 +15,10 @@ void ShowPaintFailure(HWND owner, const char *text, const char *caption) {
 }
 
 void BeginPaintFailures() {
-  if (boxesOpen == 0) shownInPaint = false;
+  if (paintDepth++ == 0 && boxesOpen == 0) shownInPaint = false;
 }
 
 void EndPaintFailures() {
-  if (boxesOpen == 0) shownInPaint = false;
+  if (paintDepth > 0) --paintDepth;
+  if (paintDepth == 0 && boxesOpen == 0) shownInPaint = false;
 }

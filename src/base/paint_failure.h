@@ -9,9 +9,11 @@
 // been shown since the current paint began.
 void ShowPaintFailure(HWND owner, const char *text, const char *caption);
 
-// The palette is drawn first in every paint and the portrait last: the
-// palette begins a paint's record of shown messages and the compositor ends
-// it. A paint nested in an open message box's loop neither begins nor ends
-// one, so its messages count as the outer paint's.
+// Every function that paints opens a paint with BeginPaintFailures and
+// closes it with EndPaintFailures. Paints nest: the editor's paint holds the
+// palette's and the portrait's, and only the outermost one begins and ends
+// the record of shown messages. A paint run by an open message box's own
+// loop neither begins nor ends one, so its messages count as the outer
+// paint's.
 void BeginPaintFailures();
 void EndPaintFailures();

@@ -1,17 +1,14 @@
-#include "app/help.h"
+#include "help.h"
 
 #include <cstring>
 
-#include "app/failure.h"
-#include "model/catalogue.h"
-#include "res/texts.h"
+#include "failure.h"
+#include "texts.h"
 
 const char HELP_PAGE_EDITOR[] = "help\\editor.html";
 const char HELP_PAGE_PREVIEW[] = "help\\preview.html";
 
 static const char BROWSER_PATH[] = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
-
-std::string HelpPageAddress(const char *page) { return BasePath(page); }
 
 std::string BuildHelpCommandLine(const char *address) {
   // Quoted, or CreateProcessA would start C:\Program.exe if there were one.
