@@ -9,11 +9,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 
 # Build messages in English whatever the Japanese locale for Wine says.
+# Arguments go to the build, e.g. --target nigaoe.
 configure_and_build() {
   LANG=C.UTF-8 LC_ALL=C.UTF-8 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >"$build/configure.log" 2>&1 \
     || { cat "$build/configure.log"; return 1; }
-  LANG=C.UTF-8 LC_ALL=C.UTF-8 cmake --build "$build" -j"$(nproc)"
+  LANG=C.UTF-8 LC_ALL=C.UTF-8 cmake --build "$build" -j"$(nproc)" "$@"
 }
 
 xvfb_pid=""

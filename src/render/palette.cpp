@@ -1,5 +1,6 @@
 #include "palette.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "catalogue.h"
@@ -88,13 +89,27 @@ static void FillCellWhite(HDC dc, int left) {
   DeleteObject(white);
 }
 
+// The rows of an image of the given height drawn with its top at y that can
+// show: those within the clipping box of dc and the client area of window.
+// Two rows more either side, for the halftone stretch of a pair.
+static RowSpan RowsShown(HWND window, HDC dc, int y, int height) {
+  RECT client, clip, shown;
+  GetClientRect(window, &client);
+  if (GetClipBox(dc, &clip) == ERROR || !IntersectRect(&shown, &client, &clip)) return {0, 0};
+  return {std::max<int>(shown.top - y - 2, 0), std::min<int>(shown.bottom - y + 2, height)};
+}
+
 // Draws a file at its own size with its top-left corner at (x, y).
 static void DrawFileAt(HWND window, HDC dc, const char *path, int x, int y) {
+  PartFile file;
+  if (!OpenPartFile(path, &file)) return;
   PartSource source;
-  if (!OpenPartSource(window, path, source)) return;
-  StretchBlt(dc, x, y, source.width, source.height, source.dc, 0, 0, source.width, source.height,
-             SRCCOPY);
-  ClosePartSource(source);
+  if (OpenPartSource(window, &file, RowsShown(window, dc, y, file.layout.height), source)) {
+    StretchBlt(dc, x, y, source.width, source.height, source.dc, 0, 0, source.width,
+               source.height, SRCCOPY);
+    ClosePartSource(source);
+  }
+  ClosePartFile(&file);
 }
 
 // The back hair, the palette's face and the hair, one over the other; the
@@ -109,18 +124,22 @@ static void DrawHairComposite(HWND window, HDC dc, const char *hairPath, int x, 
 }
 
 static void DrawThumbnail(HWND window, HDC dc, const char *path, int left) {
-  PartSource source;
-  if (!OpenPartSource(window, path, source)) return;
-  int width = source.width, height = source.height;
+  PartFile file;
+  if (!OpenPartFile(path, &file)) return;
+  int width = file.layout.width, height = file.layout.height;
   ThumbnailPlacement at = PlaceThumbnail(currentCategory, path, left, width, height);
-  if (at.kind == THUMB_PAIR) {
-    SetStretchBltMode(dc, HALFTONE);
-    StretchBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, width, height, SRCCOPY);
-    StretchBlt(dc, at.x2, at.y, -width, height, source.dc, 0, 0, width, height, SRCCOPY);
-  } else {
-    BitBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, SRCCOPY);
+  PartSource source;
+  if (OpenPartSource(window, &file, RowsShown(window, dc, at.y, height), source)) {
+    if (at.kind == THUMB_PAIR) {
+      SetStretchBltMode(dc, HALFTONE);
+      StretchBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, width, height, SRCCOPY);
+      StretchBlt(dc, at.x2, at.y, -width, height, source.dc, 0, 0, width, height, SRCCOPY);
+    } else {
+      BitBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, SRCCOPY);
+    }
+    ClosePartSource(source);
   }
-  ClosePartSource(source);
+  ClosePartFile(&file);
 }
 
 static void DrawMarks(HDC dc, int index, int left) {

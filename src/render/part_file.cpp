@@ -1,5 +1,6 @@
 #include "part_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -140,11 +141,11 @@ void PutColour(unsigned char *to, const unsigned char *table, int entries, int e
 }  // namespace
 
 void DecodePartRows(const PartFileLayout &layout, const unsigned char *headers,
-                    const unsigned char *rows, const Pixels24 &image) {
+                    const unsigned char *stored, int r0, int r1, const Pixels24 &image) {
   const unsigned char *table = headers + layout.tableOffset;
   Field fields[3] = {FieldOf(layout.masks[0]), FieldOf(layout.masks[1]), FieldOf(layout.masks[2])};
-  for (int r = 0; r < layout.height; ++r) {
-    const unsigned char *from = rows + layout.rowSize * r;
+  for (int r = r0; r < r1; ++r) {
+    const unsigned char *from = stored + layout.rowSize * (r - r0);
     int y = layout.topDown ? r : layout.height - 1 - r;
     unsigned char *to = PixelAddress(image, 0, y);
     for (int x = 0; x < layout.width; ++x, to += 3) {
@@ -173,38 +174,28 @@ void DecodePartRows(const PartFileLayout &layout, const unsigned char *headers,
   }
 }
 
-namespace {
-
-// An open part file whose headers fit it.
-struct OpenedPartFile {
-  HANDLE file = INVALID_HANDLE_VALUE;
-  unsigned char headers[PART_FILE_HEADERS_SIZE];
-  PartFileLayout layout;
-};
-
-// Opens baseDir\relativePath and reads its headers. Without backup semantics
-// CreateFileA does not open a directory, and a device is not of the disk
-// type. The file is shared for reading only while it is read.
-bool OpenPartFile(const char *relativePath, OpenedPartFile &opened) {
+int OpenPartFile(const char *relativePath, PartFile *file) {
   char path[MAX_PATH];
-  if (!MakeBasePath(path, sizeof path, relativePath)) return false;
-  opened.file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (opened.file == INVALID_HANDLE_VALUE) return false;
+  if (!MakeBasePath(path, sizeof path, relativePath)) return 0;
+  file->handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file->handle == INVALID_HANDLE_VALUE) return 0;
   LARGE_INTEGER length;
   DWORD read = 0;
-  bool fits = GetFileType(opened.file) == FILE_TYPE_DISK && GetFileSizeEx(opened.file, &length) &&
-              ReadFile(opened.file, opened.headers, sizeof opened.headers, &read, nullptr) &&
-              ReadPartFileLayout(opened.headers, read, static_cast<unsigned long long>(length.QuadPart),
-                                 &opened.layout);
-  if (!fits) {
-    CloseHandle(opened.file);
-    opened.file = INVALID_HANDLE_VALUE;
-  }
+  bool fits = GetFileType(file->handle) == FILE_TYPE_DISK && GetFileSizeEx(file->handle, &length) &&
+              ReadFile(file->handle, file->headers, sizeof file->headers, &read, nullptr) &&
+              ReadPartFileLayout(file->headers, read, static_cast<unsigned long long>(length.QuadPart),
+                                 &file->layout);
+  if (!fits) ClosePartFile(file);
   return fits;
 }
 
-bool ReadExactly(HANDLE file, unsigned long long offset, void *to, std::size_t size) {
+void ClosePartFile(PartFile *file) {
+  if (file->handle != INVALID_HANDLE_VALUE) CloseHandle(file->handle);
+  file->handle = INVALID_HANDLE_VALUE;
+}
+
+static bool ReadExactly(HANDLE file, unsigned long long offset, void *to, std::size_t size) {
   LARGE_INTEGER at;
   at.QuadPart = static_cast<LONGLONG>(offset);
   DWORD read = 0;
@@ -212,26 +203,33 @@ bool ReadExactly(HANDLE file, unsigned long long offset, void *to, std::size_t s
          ReadFile(file, to, static_cast<DWORD>(size), &read, nullptr) && read == size;
 }
 
-// Reads the rows of an opened file into a new image. A 24-bit file's rows
-// are already the image's: they are read straight into it.
-HBITMAP ReadPartImage(HWND window, OpenedPartFile &opened, Pixels24 *pixels) {
-  const PartFileLayout &layout = opened.layout;
+HBITMAP ReadPartImage(HWND window, PartFile *file, RowSpan rows, Pixels24 *pixels) {
+  const PartFileLayout &layout = file->layout;
   HBITMAP bitmap = CreateDib24(window, layout.width, layout.height, pixels);
   if (!bitmap) return nullptr;
-  std::size_t size = static_cast<std::size_t>(layout.rowSize * layout.height);
+  int first = std::max(rows.first, 0), last = std::min(rows.last, layout.height);
+  if (first >= last) return bitmap;
+  // The rows are one stretch of the file, in its order: stored rows
+  // r0 to r1 - 1.
+  int r0 = layout.topDown ? first : layout.height - last;
+  int r1 = layout.topDown ? last : layout.height - first;
+  std::size_t size = static_cast<std::size_t>(layout.rowSize * (r1 - r0));
+  unsigned long long offset = layout.pixelOffset + layout.rowSize * r0;
   bool read;
   if (layout.bitCount == 24) {
-    read = ReadExactly(opened.file, layout.pixelOffset, pixels->bits, size);
-    if (read && layout.topDown) {
-      for (int top = 0, bottom = layout.height - 1; top < bottom; ++top, --bottom)
-        std::swap_ranges(pixels->bits + static_cast<std::size_t>(top) * pixels->stride,
-                         pixels->bits + static_cast<std::size_t>(top + 1) * pixels->stride,
-                         pixels->bits + static_cast<std::size_t>(bottom) * pixels->stride);
-    }
+    // A 24-bit file's rows are the image's rows: read straight into it, then
+    // put top-down ones bottom row first.
+    unsigned char *block = PixelAddress(*pixels, 0, last - 1);
+    read = ReadExactly(file->handle, offset, block, size);
+    if (read && layout.topDown)
+      for (int low = 0, high = r1 - r0 - 1; low < high; ++low, --high)
+        std::swap_ranges(block + static_cast<std::size_t>(low) * pixels->stride,
+                         block + static_cast<std::size_t>(low + 1) * pixels->stride,
+                         block + static_cast<std::size_t>(high) * pixels->stride);
   } else {
-    std::vector<unsigned char> rows(size);
-    read = ReadExactly(opened.file, layout.pixelOffset, rows.data(), size);
-    if (read) DecodePartRows(layout, opened.headers, rows.data(), *pixels);
+    std::vector<unsigned char> stored(size);
+    read = ReadExactly(file->handle, offset, stored.data(), size);
+    if (read) DecodePartRows(layout, file->headers, stored.data(), r0, r1, *pixels);
   }
   if (!read) {
     DeleteObject(bitmap);
@@ -240,28 +238,26 @@ HBITMAP ReadPartImage(HWND window, OpenedPartFile &opened, Pixels24 *pixels) {
   return bitmap;
 }
 
-}  // namespace
-
 HBITMAP LoadPartImage(HWND window, const char *relativePath, Pixels24 *pixels) {
-  OpenedPartFile opened;
-  if (!OpenPartFile(relativePath, opened)) return nullptr;
-  HBITMAP bitmap = ReadPartImage(window, opened, pixels);
-  CloseHandle(opened.file);
+  PartFile file;
+  if (!OpenPartFile(relativePath, &file)) return nullptr;
+  HBITMAP bitmap = ReadPartImage(window, &file, ALL_ROWS, pixels);
+  ClosePartFile(&file);
   return bitmap;
 }
 
 int ReadPartSize(const char *relativePath, int *width, int *height) {
-  OpenedPartFile opened;
-  if (!OpenPartFile(relativePath, opened)) return 0;
-  CloseHandle(opened.file);
-  *width = opened.layout.width;
-  *height = opened.layout.height;
+  PartFile file;
+  if (!OpenPartFile(relativePath, &file)) return 0;
+  ClosePartFile(&file);
+  *width = file.layout.width;
+  *height = file.layout.height;
   return 1;
 }
 
-int OpenPartSource(HWND window, const char *relativePath, PartSource &source) {
+int OpenPartSource(HWND window, PartFile *file, RowSpan rows, PartSource &source) {
   source = PartSource{};
-  source.bitmap = LoadPartImage(window, relativePath, &source.pixels);
+  source.bitmap = ReadPartImage(window, file, rows, &source.pixels);
   if (!source.bitmap) return 0;
   source.width = source.pixels.width;
   source.height = source.pixels.height;

@@ -46,23 +46,51 @@ bool ReadPartFileLayout(const unsigned char *bytes, std::size_t headerLength,
 bool PartFileHeaderFits(const unsigned char *bytes, std::size_t headerLength,
                         unsigned long long fileLength);
 
-// Decodes the stored rows of a file (layout.rowSize bytes each, in the
-// file's order) into image, which has the file's size. headers holds the
-// file's start, with the colour table. A colour index beyond the table is
-// black; bit fields of fewer than 8 bits are widened by repeating their
-// top bits, wider ones keep their top 8.
+// Decodes stored rows r0 to r1 - 1 of a file (stored holds them,
+// layout.rowSize bytes each, in the file's order) into image, which has the
+// file's size. headers holds the file's start, with the colour table. A
+// colour index beyond the table is black; bit fields of fewer than 8 bits
+// are widened by repeating their top bits, wider ones keep their top 8.
 void DecodePartRows(const PartFileLayout &layout, const unsigned char *headers,
-                    const unsigned char *rows, const Pixels24 &image);
+                    const unsigned char *stored, int r0, int r1, const Pixels24 &image);
 
-// Reads and decodes baseDir\relativePath into a new 24-bit image (see
-// CreateDib24) described by *pixels. Returns null, with nothing made, when
-// the file would not load (see OpenPartSource). The caller releases the
-// bitmap with DeleteObject.
+// An open part file whose headers fit it: its size is known, its pixels are
+// not read yet.
+struct PartFile {
+  HANDLE handle;
+  unsigned char headers[PART_FILE_HEADERS_SIZE];
+  PartFileLayout layout;
+};
+
+// Opens baseDir\relativePath and reads its headers. Returns 0, with nothing
+// left open, when the path is too long for the platform, or the file is
+// missing, not a regular file (a folder, a device), or its headers do not
+// fit (ReadPartFileLayout). The file is shared for reading only while open.
+int OpenPartFile(const char *relativePath, PartFile *file);
+void ClosePartFile(PartFile *file);
+
+// Rows first to last - 1 of an image, counted from its top.
+struct RowSpan {
+  int first;
+  int last;
+};
+const RowSpan ALL_ROWS = {0, PART_FILE_MAX_SIDE};
+
+// Reads the rows of an open file that fall in rows into a new 24-bit image
+// of the file's whole size (see CreateDib24); the other rows stay black, and
+// cost nothing. Returns null, with nothing made, when the image cannot be
+// made (shown) or the rows cannot be read. The caller releases the bitmap
+// with DeleteObject.
+HBITMAP ReadPartImage(HWND window, PartFile *file, RowSpan rows, Pixels24 *pixels);
+
+// Reads and decodes all of baseDir\relativePath into a new 24-bit image
+// (see ReadPartImage). Returns null, with nothing made, when the file does
+// not open (OpenPartFile) or its image cannot be made or read.
 HBITMAP LoadPartImage(HWND window, const char *relativePath, Pixels24 *pixels);
 
-// Reads the width and height of the part file at baseDir\relativePath.
-// Returns 0, with nothing written, when the file would not load (see
-// OpenPartSource).
+// Reads the width and height of the part file at baseDir\relativePath
+// without reading its pixels. Returns 0, with nothing written, when the file
+// does not open (OpenPartFile).
 int ReadPartSize(const char *relativePath, int *width, int *height);
 
 // A part file decoded into a 24-bit DIB section and selected into a memory
@@ -76,14 +104,12 @@ struct PartSource {
   Pixels24 pixels;
 };
 
-// Reads and decodes baseDir\relativePath into source. Returns 0 with nothing
-// left made, and nothing shown, when the path is too long for the platform,
-// or the file is missing, not a regular file, or its headers do not fit
-// (ReadPartFileLayout); also when the image or the memory context cannot be
-// made, which is shown ("DIBが作成出来ませんでした。" or "失敗しました。" /
-// "CreateCompatibleDC", owned by window, at most once per paint). Release
-// with ClosePartSource.
-int OpenPartSource(HWND window, const char *relativePath, PartSource &source);
+// Reads rows of an open file into source (see ReadPartImage). Returns 0
+// with nothing left made when they cannot be read, or when the image or the
+// memory context cannot be made, which is shown ("DIBが作成出来ませんでした。"
+// or "失敗しました。" / "CreateCompatibleDC", owned by window, at most once
+// per paint). Release with ClosePartSource.
+int OpenPartSource(HWND window, PartFile *file, RowSpan rows, PartSource &source);
 
 // Selects the bitmap out of its context, deletes the context, then the bitmap.
 void ClosePartSource(PartSource &source);

@@ -188,7 +188,7 @@ std::vector<Bgr> ClientPixels(HWND window) {
   RECT client;
   GetClientRect(window, &client);
   BITMAPINFO info = {};
-  info.bmiHeader = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 24, BI_RGB};
+  info.bmiHeader = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
   void *bits;
   HDC windowDC = GetDC(window);
   HDC copyDC = CreateCompatibleDC(windowDC);

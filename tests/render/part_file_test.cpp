@@ -100,7 +100,7 @@ std::vector<std::uint8_t> FormatBytes(const Format &f, int width, std::uint32_t 
 // Every pixel of a loaded bitmap as 24-bit blue, green, red, top row first.
 std::vector<std::uint8_t> RowsOf(HBITMAP bitmap, int width, int height) {
   BITMAPINFO info = {};
-  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 24, BI_RGB};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
   std::vector<std::uint8_t> rows((width * 3 + 3) / 4 * 4 * height);
   HDC screen = GetDC(nullptr);
   int lines = GetDIBits(screen, bitmap, 0, height, rows.data(), &info, DIB_RGB_COLORS);
