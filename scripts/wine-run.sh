@@ -13,7 +13,8 @@ if [ -z "${WINEPREFIX:-}" ]; then
 fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# NIGAOE_LOCALE runs a program under another locale (and code page).
+export LANG="${NIGAOE_LOCALE:-ja_JP.UTF-8}" LC_ALL="${NIGAOE_LOCALE:-ja_JP.UTF-8}"
 export WINEARCH=win64
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"

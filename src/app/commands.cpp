@@ -157,11 +157,7 @@ void ApplyColourCommand(HWND owner, ColourChooser chooser) {
   LoadCurrentPiece();
   PartSlot &slot = LayerTable[currentCategory];
   chooser(owner, slot.red, slot.green, slot.blue);
-  if (currentCategory == CAT_HAIR) {
-    LayerTable[CAT_BACK_HAIR].red = slot.red;
-    LayerTable[CAT_BACK_HAIR].green = slot.green;
-    LayerTable[CAT_BACK_HAIR].blue = slot.blue;
-  }
+  if (currentCategory == CAT_HAIR) MatchBackHairColour();
   StoreCurrentPiece();
 }
 

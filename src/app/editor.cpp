@@ -30,7 +30,9 @@ int ReadStartDirectory() {
 }
 
 HWND CreateEditorWindow(HINSTANCE instance) {
-  editorWindow = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_EDITOR), nullptr,
+  // Made through the Unicode call, the template's texts show as they are
+  // whatever the system's code page.
+  editorWindow = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_EDITOR), nullptr,
                                     MainDialogProc, 0);
   if (!editorWindow) ShowFailure(nullptr, TEXT_NO_EDITOR_WINDOW, CAPTION_CREATE_DIALOG);
   return editorWindow;
@@ -50,10 +52,10 @@ void CentreEditorWindow(HWND window) {
 
 void RunMessageLoop() {
   MSG message;
-  // GetMessageA returns -1 on failure; looping on it would never end.
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  // GetMessageW returns -1 on failure; looping on it would never end.
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }
 
@@ -62,7 +64,36 @@ void RepaintEditor(HWND window) {
   UpdateWindow(window);
 }
 
+// The palette frame of the template, in dialog units.
+static const RECT PALETTE_FRAME_UNITS = {96, 28, 96 + 248, 28 + 88};
+
+// The cells are placed in pixels and the window in dialog units: with a
+// small dialog font the last cell would be cut off. Then the palette frame
+// and the window are made wide (and tall) enough to hold every cell.
+static void FitPaletteToCells(HWND window) {
+  RECT units = PALETTE_FRAME_UNITS;
+  MapDialogRect(window, &units);
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT frame;
+    GetWindowRect(child, &frame);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
+    if (!EqualRect(&frame, &units)) continue;
+    RECT client, outer;
+    GetClientRect(window, &client);
+    PaletteFit fit = FitPalette(frame, {client.right, client.bottom});
+    if (EqualRect(&fit.frame, &frame)) return;
+    SetWindowPos(child, nullptr, fit.frame.left, fit.frame.top, fit.frame.right - fit.frame.left,
+                 fit.frame.bottom - fit.frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(window, &outer);
+    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + fit.client.cx - client.right,
+                 outer.bottom - outer.top + fit.client.cy - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+}
+
 static void OnInitDialog(HWND window) {
+  FitPaletteToCells(window);
   CheckRadioButton(window, IDC_FRONT_HAIR, IDC_BACK_HAIR, IDC_FRONT_HAIR);
   EnableWindow(GetDlgItem(window, IDC_FRONT_HAIR), FALSE);
   EnableWindow(GetDlgItem(window, IDC_BACK_HAIR), FALSE);

@@ -1,7 +1,9 @@
 #include "failure.h"
 
+#include "text.h"
+
 static void ShowMessageBox(HWND owner, const char *text, const char *caption) {
-  MessageBoxA(owner, text, caption, MB_OK);
+  MessageBoxW(owner, ProgramText(text).c_str(), ProgramText(caption).c_str(), MB_OK);
 }
 
 FailureReporter failureReporter = ShowMessageBox;

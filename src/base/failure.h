@@ -9,7 +9,8 @@
 // loop, in which a repaint could fail again and raise the next one.
 void ShowFailure(HWND owner, const char *text, const char *caption);
 
-// Where ShowFailure sends its messages: MessageBoxA in the program. Tests put
-// a recorder here so that no box waits for a person.
+// Where ShowFailure sends its messages: in the program a message box that
+// shows the texts (code page 932 bytes) as Unicode. Tests put a recorder
+// here so that no box waits for a person.
 typedef void (*FailureReporter)(HWND owner, const char *text, const char *caption);
 extern FailureReporter failureReporter;

@@ -1,4 +1,6 @@
-// The help pages, shown by starting the web browser on them.
+// The help pages: shipped files below the program folder, shown by the
+// system's own handler for web pages, or by the fixed browser when there is
+// none.
 #pragma once
 
 #include <windows.h>
@@ -9,10 +11,18 @@
 extern const char HELP_PAGE_EDITOR[];
 extern const char HELP_PAGE_PREVIEW[];
 
-// The browser's command line: the quoted program path, a blank, and the
-// address, quoted when it holds a blank.
+// The fixed browser's command line: the quoted program path, a blank, and
+// the address, quoted when it holds a blank.
 std::string BuildHelpCommandLine(const char *address);
 
-// Starts the browser on address and does not wait for it. A browser that
-// cannot be started is reported in a message box owned by owner.
+// Ways of showing a page: each starts a program on address, does not wait
+// for it, and returns 1 when it started. The program opens a page with the
+// system's handler (ShellExecute "open") and starts the fixed browser path
+// when that fails; tests put recorders here so that no browser starts.
+typedef int (*HelpLauncher)(HWND owner, const char *address);
+extern HelpLauncher openWithSystemHandler;
+extern HelpLauncher openWithFixedBrowser;
+
+// Shows the page at address: the system's handler, else the fixed browser.
+// When neither starts, that is reported in a message box owned by owner.
 void OpenHelpPage(HWND owner, const char *address);

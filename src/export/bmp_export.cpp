@@ -59,11 +59,11 @@ std::uint8_t *MakeBmpFileImage(HWND window, int x, int y, int width, int height)
 }
 
 // Length of the folder part of path, up to and including its last
-// separator. Code page 932 trail bytes can be 0x5C, so the path is walked
-// character by character.
+// separator. In the system's code page a trail byte can be 0x5C (code page
+// 932), so the path is walked character by character.
 static int FolderLength(const char *path) {
   int length = 0;
-  for (const char *p = path; *p; p = CharNextExA(932, p, 0))
+  for (const char *p = path; *p; p = CharNextExA(CP_ACP, p, 0))
     if (*p == '\\' || *p == '/' || *p == ':') length = static_cast<int>(p - path) + 1;
   return length;
 }

@@ -14,7 +14,7 @@ int openPreviews = 0;
 HWND OpenCapturePreview(HWND editor) {
   if (!CaptureCanvas(editor, canvasX, canvasY, CANVAS_WIDTH, CANVAS_HEIGHT)) return nullptr;
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(editor, GWLP_HINSTANCE));
-  HWND preview = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_PREVIEW), editor,
+  HWND preview = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_PREVIEW), editor,
                                     PreviewDialogProc, 0);
   if (!preview) {
     ShowFailure(editor, TEXT_NO_EDITOR_WINDOW, CAPTION_CREATE_DIALOG);

@@ -4,6 +4,7 @@
 
 #include "failure.h"
 #include "catalogue.h"
+#include "text.h"
 #include "texts.h"
 
 static const char PROPOSED_PATH[] = "phot\\phot-.bmp";
@@ -14,22 +15,33 @@ void ProposeSavePath(char *proposal) {
   if (!MakeBasePath(proposal, SAVE_PATH_SIZE, PROPOSED_PATH)) std::strcpy(proposal, PROPOSED_NAME);
 }
 
-void FillSaveRecord(OPENFILENAMEA &record, HWND owner, char *file) {
+SaveDialogTexts MakeSaveDialogTexts() {
+  SaveDialogTexts texts;
+  texts.title = ProgramText(TEXT_SAVE_TITLE);
+  // The filter is a list of strings, each with its zero, and a closing zero.
+  static const char filter[] = TEXT_SAVE_FILTER;
+  for (const char *part = filter; *part; part += std::strlen(part) + 1)
+    texts.filter += ProgramText(part) + L'\0';
+  texts.filter += L'\0';
+  return texts;
+}
+
+void FillSaveRecord(OPENFILENAMEW &record, HWND owner, wchar_t *file, const SaveDialogTexts &texts) {
   std::memset(&record, 0, sizeof record);
   // The record as it was before the members later versions appended; a
   // 64-bit program passes the 64-bit size of that part.
-  record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   record.hwndOwner = owner;
-  record.lpstrFilter = TEXT_SAVE_FILTER;
+  record.lpstrFilter = texts.filter.c_str();
   record.nFilterIndex = 1;
   record.lpstrFile = file;
   record.nMaxFile = SAVE_PATH_SIZE;
-  record.lpstrTitle = TEXT_SAVE_TITLE;
+  record.lpstrTitle = texts.title.c_str();
   record.Flags = SAVE_DIALOG_FLAGS;
 }
 
-int RunSaveDialog(OPENFILENAMEA &record) {
-  BOOL chosen = GetSaveFileNameA(&record);
+int RunSaveDialog(OPENFILENAMEW &record) {
+  BOOL chosen = GetSaveFileNameW(&record);
   DWORD error = chosen ? 0 : CommDlgExtendedError();
   SetCurrentDirectoryA(baseDir);
   if (chosen) return 1;
@@ -38,14 +50,22 @@ int RunSaveDialog(OPENFILENAMEA &record) {
 }
 
 int AskSavePath(HWND owner, char *path) {
-  char file[SAVE_PATH_SIZE];
-  ProposeSavePath(file);
-  OPENFILENAMEA record;
-  FillSaveRecord(record, owner, file);
+  char proposal[SAVE_PATH_SIZE];
+  ProposeSavePath(proposal);
+  wchar_t file[SAVE_PATH_SIZE] = {0};
+  lstrcpynW(file, SystemText(proposal).c_str(), SAVE_PATH_SIZE);
+  SaveDialogTexts texts = MakeSaveDialogTexts();
+  OPENFILENAMEW record;
+  FillSaveRecord(record, owner, file, texts);
   if (!RunSaveDialog(record)) return 0;
   // With several names typed the buffer holds the folder, a zero and the
   // names: the path is the folder, which then cannot be written.
+  char chosen[SAVE_PATH_SIZE];
+  if (!ToSystemText(file, chosen, sizeof chosen)) {
+    ShowFailure(owner, TEXT_SAVE_NAME_REFUSED, CAPTION_GET_SAVE_FILE_NAME);
+    return 0;
+  }
   std::memset(path, 0, SAVE_PATH_SIZE);
-  lstrcpynA(path, file, SAVE_PATH_SIZE);
+  lstrcpynA(path, chosen, SAVE_PATH_SIZE);
   return 1;
 }

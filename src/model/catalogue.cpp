@@ -10,11 +10,12 @@ int firstVisible = 0;
 
 static const char PART_FOLDER_PREFIX[] = "kao\\";
 
-// True when the last character of text is a backslash. Code page 932 trail
-// bytes can be 0x5C too, so the string is walked character by character.
+// True when the last character of text is a backslash. In the system's code
+// page a trail byte can be 0x5C too (code page 932), so the string is walked
+// character by character.
 static bool EndsWithBackslash(const char *text) {
   const char *last = nullptr;
-  for (const char *p = text; *p; p = CharNextExA(932, p, 0)) last = p;
+  for (const char *p = text; *p; p = CharNextExA(CP_ACP, p, 0)) last = p;
   return last && *last == '\\';
 }
 

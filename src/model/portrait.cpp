@@ -43,3 +43,11 @@ void StoreCurrentPiece() { CopyEditedFields(PieceTable[currentPiece], LayerTable
 void ClearPieces() {
   for (PartSlot &piece : PieceTable) piece.mode = MODE_OFF;
 }
+
+void MatchBackHairColour() {
+  PartSlot &backHair = LayerTable[CAT_BACK_HAIR];
+  const PartSlot &hair = LayerTable[CAT_HAIR];
+  backHair.blue = hair.blue;
+  backHair.green = hair.green;
+  backHair.red = hair.red;
+}

@@ -68,3 +68,6 @@ void StoreCurrentPiece();
 
 // Switches every piece off.
 void ClearPieces();
+
+// Gives the back hair the hair's colour: the two halves always match.
+void MatchBackHairColour();

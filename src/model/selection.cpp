@@ -41,10 +41,12 @@ static int PlaceNewPiece(const PartSlot &chosen, int index, int width, int heigh
 }
 
 // The back hair takes the hair's file name with kao-b- turned into kao-0-;
-// a hair file named otherwise leaves the back hair's path as it was.
+// a hair file named otherwise leaves the back hair's path as it was. It
+// takes the new hair's colour too.
 static void SwitchOnBackHair(const PartSlot &hair) {
   PartSlot &backHair = LayerTable[CAT_BACK_HAIR];
   backHair.mode = MODE_SINGLE;
+  MatchBackHairColour();
   char name[DIR_PATH_SIZE];
   if (BackHairPath(hair.path, name)) SetSlotPath(backHair, name, sizeof name);
 }

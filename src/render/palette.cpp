@@ -21,6 +21,19 @@ void VisiblePartRange(int *first, int *last) {
   if (*last > PART_LIST_SIZE) *last = PART_LIST_SIZE;
 }
 
+RECT PaletteCellsBounds() {
+  return {PALETTE_LEFT, CELL_TOP, PaletteCellLeft(PALETTE_CELLS - 1) + CELL_WIDTH, CELL_TOP + CELL_HEIGHT};
+}
+
+PaletteFit FitPalette(const RECT &frame, SIZE client) {
+  RECT cells = PaletteCellsBounds();
+  LONG right = std::max(frame.right, cells.right + std::max(cells.left - frame.left, 0L));
+  LONG bottom = std::max(frame.bottom, cells.bottom + std::max(cells.top - frame.top, 0L));
+  PaletteFit fit = {{frame.left, frame.top, right, bottom},
+                    {client.cx + (right - frame.right), client.cy + (bottom - frame.bottom)}};
+  return fit;
+}
+
 int PaletteIndexAt(int x, int y) {
   int first, last;
   VisiblePartRange(&first, &last);

@@ -21,6 +21,20 @@ const int TICK_MARK_OFFSET = 35;   // "v": the entry is the part being edited
 
 int PaletteCellLeft(int index);
 
+// The rectangle that holds all five cells (right and bottom exclusive).
+RECT PaletteCellsBounds();
+
+// The palette frame and the editor's client area that hold every cell with
+// the margin the frame leaves before and above the first cell: frame and
+// client grown to the right and down as far as that needs (the client
+// keeping its margin beyond the frame), or as they are when they hold the
+// cells already.
+struct PaletteFit {
+  RECT frame;
+  SIZE client;
+};
+PaletteFit FitPalette(const RECT &frame, SIZE client);
+
 // The PartList index whose cell on show holds the client point strictly
 // inside it (a click on a cell's first column or row does not count), or -1.
 int PaletteIndexAt(int x, int y);

@@ -12,6 +12,7 @@
 #include "commands.h"
 #include "failure.h"
 #include "catalogue.h"
+#include "palette.h"
 #include "resource.h"
 #include "texts.h"
 #include "render/render_fixtures.h"
@@ -181,6 +182,31 @@ TEST_F(EditorWindow, IsPlacedAsIfItWere300By200InTheScreensCentre) {
   EXPECT_EQ(after.top, want.y);
   EXPECT_EQ(after.right - after.left, before.right - before.left) << "keeps its own size";
   EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+}
+
+// On the test display's dialog font the template alone would cut the last
+// cell off: every cell lies inside the palette frame and the client area,
+// and the last cell answers a click.
+TEST_F(EditorWindow, EveryCellFitsInThePaletteFrameAndAnswersAClick) {
+  RECT client, frame = {0, 0, 0, 0};
+  GetClientRect(window_, &client);
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT *>(&r), 2);
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ETCHEDFRAME && r.left > canvasX) frame = r;
+  }
+  RECT cells = PaletteCellsBounds(), inside;
+  EXPECT_TRUE(IntersectRect(&inside, &cells, &frame) && EqualRect(&inside, &cells));
+  EXPECT_TRUE(IntersectRect(&inside, &cells, &client) && EqualRect(&inside, &cells));
+
+  PartFolder folder;
+  for (int i = 1; i <= 5; ++i)
+    folder.Write("kao\\kao-5-00" + std::to_string(i) + ".bmp", 10, 10, [](int, int) { return BLACK; });
+  Command(IDC_CATEGORY_NOSE);
+  SendMessageA(window_, WM_LBUTTONDOWN, 0, MAKELPARAM(PaletteCellLeft(4) + 70, CELL_TOP + 50));
+  EXPECT_EQ(LayerTable[CAT_NOSE].mode, MODE_SINGLE);
+  EXPECT_EQ(LayerTable[CAT_NOSE].listIndex, 4);
 }
 
 // The window's client area as it stands on the screen, top row first.

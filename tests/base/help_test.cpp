@@ -6,6 +6,8 @@
 #include <string>
 
 #include "catalogue.h"
+#include "support/test_support.h"
+#include "texts.h"
 
 namespace {
 
@@ -27,6 +29,39 @@ TEST(HelpPages, AddressesNameTheShippedPagesBelowTheProgramFolder) {
   EXPECT_EQ(BasePath(HELP_PAGE_PREVIEW), "C:\\nigaoe\\help\\preview.html");
   EXPECT_NE(BasePath(HELP_PAGE_EDITOR), BasePath(HELP_PAGE_PREVIEW));
   std::memcpy(baseDir, saved, sizeof baseDir);
+}
+
+// The system's handler first, the fixed browser only when it fails, a
+// message only when both fail.
+TEST(HelpPages, OpenTheSystemsHandlerThenTheFixedBrowserThenTellTheFailure) {
+  static std::string tried;
+  static bool systemStarts, browserStarts;
+  HelpLauncher savedSystem = openWithSystemHandler, savedBrowser = openWithFixedBrowser;
+  openWithSystemHandler = [](HWND, const char *address) { tried += std::string("system ") + address + ";"; return systemStarts ? 1 : 0; };
+  openWithFixedBrowser = [](HWND, const char *address) { tried += std::string("browser ") + address + ";"; return browserStarts ? 1 : 0; };
+  const struct {
+    bool system, browser;
+    const char *tried;
+    bool message;
+  } cases[] = {
+      {true, true, "system p;", false},
+      {false, true, "system p;browser p;", false},
+      {false, false, "system p;browser p;", true},
+  };
+  HWND owner = reinterpret_cast<HWND>(0x42);
+  for (const auto &c : cases) {
+    FailureLog failures;
+    systemStarts = c.system, browserStarts = c.browser, tried.clear();
+    OpenHelpPage(owner, "p");
+    EXPECT_EQ(tried, c.tried);
+    ASSERT_EQ(failures.entries().size(), c.message ? 1u : 0u) << c.tried;
+    if (c.message) {
+      EXPECT_EQ(failures.entries()[0].owner, owner);
+      EXPECT_EQ(failures.entries()[0].text, TEXT_NO_BROWSER);
+      EXPECT_EQ(failures.entries()[0].caption, CAPTION_CREATE_PROCESS);
+    }
+  }
+  openWithSystemHandler = savedSystem, openWithFixedBrowser = savedBrowser;
 }
 
 }  // namespace

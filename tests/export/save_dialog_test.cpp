@@ -12,19 +12,20 @@
 namespace {
 
 TEST(SaveDialog, RecordIsFilledForTheDialog) {
-  char file[SAVE_PATH_SIZE] = "x";
-  OPENFILENAMEA record;
+  wchar_t file[SAVE_PATH_SIZE] = L"x";
+  OPENFILENAMEW record;
   std::memset(&record, 0xCC, sizeof record);
   HWND owner = reinterpret_cast<HWND>(0x1234);
-  FillSaveRecord(record, owner, file);
-  EXPECT_EQ(record.lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A));
+  SaveDialogTexts texts = MakeSaveDialogTexts();
+  FillSaveRecord(record, owner, file, texts);
+  EXPECT_EQ(record.lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400W));
   EXPECT_EQ(record.hwndOwner, owner);
-  const char filter[] = "Bitmap(*.bmp)\0*.bmp\0AllFile(*.*)\0*.*\0";
+  const wchar_t filter[] = L"Bitmap(*.bmp)\0*.bmp\0AllFile(*.*)\0*.*\0";
   EXPECT_EQ(std::memcmp(record.lpstrFilter, filter, sizeof filter), 0);  // with the closing zero
   EXPECT_EQ(record.nFilterIndex, 1u);
   EXPECT_EQ(record.lpstrFile, file);
   EXPECT_EQ(record.nMaxFile, 256u);
-  EXPECT_STREQ(record.lpstrTitle, "ファイルの保存");
+  EXPECT_EQ(std::wstring(record.lpstrTitle), L"ファイルの保存");
   EXPECT_EQ(record.Flags, 0x80200u);
   EXPECT_EQ(record.hInstance, nullptr);
   EXPECT_EQ(record.lpstrCustomFilter, nullptr);
@@ -69,12 +70,13 @@ TEST(SaveDialog, ProposalIsPhotBelowBaseDirWhenItFits) {
 TEST(SaveDialog, AFailedDialogIsShownAndACancelIsNot) {
   TempDir elsewhere;
   BaseDirScope scope(CurrentDirectory());
-  char file[SAVE_PATH_SIZE] = "phot-.bmp";
-  OPENFILENAMEA record;
+  wchar_t file[SAVE_PATH_SIZE] = L"phot-.bmp";
+  OPENFILENAMEW record;
   HWND owner = CreatePatternWindow(1);
   {
     FailureLog log;
-    FillSaveRecord(record, owner, file);
+    SaveDialogTexts texts = MakeSaveDialogTexts();
+    FillSaveRecord(record, owner, file, texts);
     record.lStructSize = 76;  // the 32-bit size: refused at once
     SetCurrentDirectoryA(elsewhere.path().c_str());
     EXPECT_EQ(RunSaveDialog(record), 0);

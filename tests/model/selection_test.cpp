@@ -88,7 +88,7 @@ TEST_F(SelectionTest, TheHairSwitchesOnItsBackHair) {
   EXPECT_EQ(back.x, 3);
   EXPECT_EQ(back.y, 4);
   EXPECT_EQ(back.angle, 5);
-  EXPECT_EQ(back.red, 6);
+  EXPECT_EQ(back.red, 0) << "the back hair takes the new hair's colour";
   Choose(CAT_HAIR, "kao\\long-hair.bmp", 10, 10);
   EXPECT_STREQ(back.path, "kao\\kao-0-003.bmp");
   EXPECT_EQ(back.width, 10);

@@ -139,4 +139,26 @@ TEST_F(DrawPartPaletteTest, MarksTheEntriesInUse) {
   for (int cell = 0; cell < 5; ++cell) EXPECT_FALSE(MarkAt(left[cell] + TICK_MARK_OFFSET)) << cell;
 }
 
+TEST(FitPalette, GrowsFrameAndClientOnlyAsFarAsTheCellsNeed) {
+  // The cells span 180..588 x 55..155.
+  const struct {
+    RECT frame;
+    SIZE client;
+    RECT fitFrame;
+    SIZE fitClient;
+  } cases[] = {
+      // 36 before the cells: as much after them, the client 7 beyond as before.
+      {{144, 45, 516, 188}, {523, 277}, {144, 45, 624, 188}, {631, 277}},
+      {{144, 45, 640, 188}, {650, 277}, {144, 45, 640, 188}, {650, 277}},
+      // 10 before and 5 above: too short as well.
+      {{170, 50, 560, 150}, {570, 160}, {170, 50, 598, 160}, {608, 170}},
+  };
+  for (const auto &c : cases) {
+    PaletteFit fit = FitPalette(c.frame, c.client);
+    EXPECT_TRUE(fit.frame == c.fitFrame) << fit.frame.right << " x " << fit.frame.bottom;
+    EXPECT_EQ(fit.client.cx, c.fitClient.cx);
+    EXPECT_EQ(fit.client.cy, c.fitClient.cy);
+  }
+}
+
 }  // namespace

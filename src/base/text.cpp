@@ -1,0 +1,31 @@
+#include "text.h"
+
+#include <windows.h>
+
+static std::wstring Widen(UINT codePage, const char *text) {
+  int length = MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(length, L'\0');
+  MultiByteToWideChar(codePage, 0, text, -1, &wide[0], length);
+  wide.resize(length - 1);  // without the closing zero
+  return wide;
+}
+
+std::wstring ProgramText(const char *text) { return Widen(932, text); }
+
+std::wstring SystemText(const char *text) { return Widen(CP_ACP, text); }
+
+int ToSystemText(const wchar_t *text, char *out, int outSize) {
+  if (outSize <= 0) return 0;
+  out[0] = '\0';
+  BOOL lossy = FALSE;
+  // UTF-8 as the system's code page takes no default-character flag.
+  bool utf8 = GetACP() == CP_UTF8;
+  int length = WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, text, -1, out, outSize,
+                                   nullptr, utf8 ? nullptr : &lossy);
+  if (length <= 0 || lossy) {
+    out[0] = '\0';
+    return 0;
+  }
+  return 1;
+}

@@ -1,0 +1,18 @@
+// The program's own texts (labels, captions, messages) are kept as code page
+// 932 bytes and shown through the platform's Unicode calls, so that they
+// read right whatever the system's code page. Paths and file names stay in
+// the system's code page.
+#pragma once
+
+#include <string>
+
+// A text of the program's own, from code page 932.
+std::wstring ProgramText(const char *text);
+
+// A path or file name, from the system's code page.
+std::wstring SystemText(const char *text);
+
+// Writes a path in the system's code page into out (outSize bytes). Returns
+// 0, with out empty, when a character has no form there or the path does
+// not fit.
+int ToSystemText(const wchar_t *text, char *out, int outSize);
