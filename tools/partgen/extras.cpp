@@ -1,4 +1,5 @@
 // Moustaches, beards and glasses.
+#include <algorithm>
 #include <cmath>
 
 #include "draw.h"
@@ -211,10 +212,13 @@ static void BeardStrands(Image &image, double chin) {
   }
 }
 
-static Image Beard(const Region &inside, double strandsTo = 0) {
+// The beard inside the region, with strands down to the height strandsTo
+// (none for 0) or the gaps drawn by gaps.
+static Image Beard(const Region &inside, double strandsTo = 0, void (*gaps)(Image &) = nullptr) {
   Image canvas = NewCanvas();
   PaintRegion(canvas, [&](double x, double y) { return y > 60 && inside(x, y); }, INK);
   if (strandsTo > 0) BeardStrands(canvas, strandsTo);
+  if (gaps) gaps(canvas);
   return FitPart(canvas, KIND_BEARD);
 }
 
@@ -230,9 +234,9 @@ void DrawBeards(PartLibrary &library) {
   auto add = [&](Image image) { library.push_back({PartName('a', number++), image}); };
   const FaceShape &face = STANDARD_FACE;
   add(Beard(FullBeard(face, 2.5), 92));  // full
-  add(Beard([&](double x, double y) {     // goatee, on the point of the chin
-    return InEllipse(x, y, 40, 84, 6.5, 8) && y > 78 && InGrownFace(face, x, y, 1);
-  }));
+  add(Beard([&](double x, double y) {  // goatee, widening down to the point of the chin
+    return y > 79 && std::fabs(x - 40) < std::min(6.5, 1.5 + (y - 79) * 0.6) && InGrownFace(face, x, y, 1);
+  }, 0, [](Image &c) { DrawLineOver(c, 38, 84, 37, 88, PAPER, INK); }));
   add(Beard([&](double x, double y) {  // chin strap
     return y > 58 && InGrownFace(face, x, y, 1.5) && !InGrownFace(face, x, y, -1.5) && Fold(x) > 9;
   }));

@@ -129,8 +129,8 @@ static void DoubleChin(Image &image) {
 }
 
 static void Jowls(Image &image) {
-  BothSides(image, {19, 79}, {22, 84}, {27, 86});
-  BothSides(image, {36, 92}, {36.5, 95}, {36, 99});  // the neck's tendons
+  BothSides(image, {18, 80}, {21, 85}, {26, 87.5});
+  Line(image, {35, 95}, {40, 96.5}, {45, 95});  // a crease across the neck
 }
 
 static void BabyCheeks(Image &image) { BothSides(image, {18, 67}, {21, 70.5}, {25, 71}); }
@@ -157,10 +157,10 @@ static const FaceDrawing FACES[] = {
     {Face(8, 31, 40, 2.0, {{30, 56}, {28.5, 66}, {24, 74}, {15, 80.5}, {6, 83.5}, {0, 84}}), {76, 9.5, 2},
      BabyCheeks},
     // elderly: a softer jaw line with jowls
-    {Face(12, 27.5, 42, 2.2, {{27, 56}, {26, 67}, {25.5, 76}, {22.5, 83}, {15, 88}, {6, 90}, {0, 90.5}}),
-     {82, 9.5, 5}, Jowls},
+    {Face(12, 27, 42, 2.1, {{27, 56}, {26.5, 68}, {26.5, 78}, {24, 85}, {16, 89.5}, {6, 91}, {0, 91.2}}),
+     {82, 8.5, 5}, Jowls},
     // strong chin with a cleft
-    {Face(12, 28, 42, 2.2, {{27, 58}, {24.5, 69}, {20, 78}, {16.5, 85}, {13, 90.5}, {6, 92.5}, {0, 93}}),
+    {Face(12, 28, 42, 2.2, {{27, 58}, {24, 68}, {19.5, 77}, {17, 84}, {16, 89}, {12, 92.5}, {5, 93.5}, {0, 93.7}}),
      {82, 11, 3}, ChinCleft},
     // lantern jaw: a long jutting chin wider than the cheeks
     {Face(11, 27, 42, 2.2, {{25.5, 56}, {24, 66}, {24.5, 77}, {23.5, 86}, {18, 93}, {8, 95.5}, {0, 96}}),
