@@ -162,9 +162,15 @@ void ApplyColourCommand(HWND owner, ColourChooser chooser) {
 }
 
 void ChoosePartColour(HWND owner, int &red, int &green, int &blue) {
-  // The custom-colour row starts white and is not kept between dialogs.
-  COLORREF customColours[16];
-  for (COLORREF &colour : customColours) colour = RGB(255, 255, 255);
+  // The custom colours offer natural skin tones (first row) and hair colours
+  // (second row: black, dark brown, brown, chestnut, auburn, blond, grey,
+  // white), so that a face or a hair takes one in a click. They are not kept
+  // between dialogs.
+  COLORREF customColours[16] = {
+      RGB(255, 232, 214), RGB(248, 214, 186), RGB(238, 196, 160), RGB(224, 172, 128),
+      RGB(198, 140, 98),  RGB(166, 110, 74),  RGB(124, 80, 54),   RGB(86, 56, 40),
+      RGB(0, 0, 0),       RGB(72, 46, 30),    RGB(112, 72, 40),   RGB(150, 84, 42),
+      RGB(164, 62, 34),   RGB(232, 196, 110), RGB(150, 150, 150), RGB(238, 238, 238)};
   CHOOSECOLORA choice = {};
   choice.lStructSize = sizeof choice;
   choice.hwndOwner = owner;

@@ -1,6 +1,7 @@
-// The portrait a user gets by choosing the first part of every category in
-// turn, without moving anything: composed here layer by layer from the
-// shipped files at the program's default placements, then checked for sense.
+// The portraits a user gets by choosing a face and then the first part of
+// every other category in turn, without moving anything: composed here layer
+// by layer from the shipped files at the program's default placements, one
+// for every face, then checked for sense.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -67,11 +68,12 @@ Layer PlaceLayer(const std::string &name) {
   return layer;
 }
 
-// The first part of each category, as the first palette cell shows it
-// where the file system lists names in order, placed; the back hair with
-// the hair when it has one. Keyed by LayerTable slot, the drawing order.
-std::map<int, Layer> ComposeDefaultPortrait() {
-  std::map<int, std::string> first;
+// The given face and the first part of each other category, as the first
+// palette cell shows it where the file system lists names in order, placed;
+// the back hair with the hair when it has one. Keyed by LayerTable slot, the
+// drawing order.
+std::map<int, Layer> ComposeDefaultPortrait(const std::string &face) {
+  std::map<int, std::string> first = {{CAT_FACE, face}};
   for (const std::string &name : ShippedPartNames()) {
     int category = CategoryOfName(name);
     if (category != CAT_BACK_HAIR && !first.count(category)) first[category] = name;
@@ -88,102 +90,138 @@ std::map<int, Layer> ComposeDefaultPortrait() {
 class DefaultPortrait : public testing::Test {
  protected:
   void SetUp() override {
-    layers = ComposeDefaultPortrait();
-    for (int category : {CAT_FACE, CAT_OTHER, CAT_EYES, CAT_EYEBROWS, CAT_NOSE, CAT_MOUTH, CAT_EARS,
-                         CAT_MOUSTACHE, CAT_BEARD, CAT_HAIR, CAT_GLASSES})
-      ASSERT_TRUE(layers.count(category) && layers[category].width > 0) << "no first part of category " << category;
+    for (const std::string &name : ShippedPartNames())
+      if (CategoryOfName(name) == CAT_FACE) portraits.push_back(ComposeDefaultPortrait(name));
+    ASSERT_FALSE(portraits.empty());
+    for (auto &portrait : portraits)
+      for (int category : {CAT_FACE, CAT_OTHER, CAT_EYES, CAT_EYEBROWS, CAT_NOSE, CAT_MOUTH, CAT_EARS,
+                           CAT_MOUSTACHE, CAT_BEARD, CAT_HAIR, CAT_GLASSES})
+        ASSERT_TRUE(portrait.count(category) && portrait[category].width > 0)
+            << "no first part of category " << category;
   }
-  const Layer &layer(int category) { return layers[category]; }
-  std::map<int, Layer> layers;
+  // Runs check on the portrait of every face in turn.
+  template <class Check>
+  void ForEveryFace(Check check) {
+    for (auto &portrait : portraits) {
+      layers = &portrait;
+      SCOPED_TRACE(portrait[CAT_FACE].name);
+      check();
+    }
+  }
+  const Layer &layer(int category) { return (*layers)[category]; }
+  std::vector<std::map<int, Layer>> portraits;
+  std::map<int, Layer> *layers = nullptr;
 };
 
 }  // namespace
 
 TEST_F(DefaultPortrait, EveryLayerLiesOnTheCanvas) {
-  for (const auto &[category, layer] : layers) {
-    SCOPED_TRACE(layer.name);
-    EXPECT_GE(layer.x, 0);
-    EXPECT_GE(layer.y, 0);
-    EXPECT_LE(layer.x + layer.width, CANVAS_W);
-    EXPECT_LE(layer.y + layer.height, CANVAS_H);
-    EXPECT_EQ(layer.offCanvas, 0);
-  }
+  ForEveryFace([&] {
+    for (const auto &[category, layer] : *layers) {
+      SCOPED_TRACE(layer.name);
+      EXPECT_GE(layer.x, 0);
+      EXPECT_GE(layer.y, 0);
+      EXPECT_LE(layer.x + layer.width, CANVAS_W);
+      EXPECT_LE(layer.y + layer.height, CANVAS_H);
+      EXPECT_EQ(layer.offCanvas, 0);
+    }
+  });
 }
 
 TEST_F(DefaultPortrait, EyesEyebrowsNoseAndMouthLieInsideTheFace) {
-  const Layer &face = layer(CAT_FACE);
-  for (int category : {CAT_EYES, CAT_EYEBROWS, CAT_NOSE, CAT_MOUTH}) {
-    SCOPED_TRACE(layer(category).name);
-    int outside = 0, drawn = 0;
-    layer(category).forEach([&](int x, int y) {
-      ++drawn;
-      outside += !face.at(x, y);
-    });
-    EXPECT_GT(drawn, 0);
-    EXPECT_EQ(outside, 0);
-  }
+  ForEveryFace([&] {
+    const Layer &face = layer(CAT_FACE);
+    for (int category : {CAT_EYES, CAT_EYEBROWS, CAT_NOSE, CAT_MOUTH}) {
+      SCOPED_TRACE(layer(category).name);
+      int outside = 0, drawn = 0;
+      layer(category).forEach([&](int x, int y) {
+        ++drawn;
+        outside += !face.at(x, y);
+      });
+      EXPECT_GT(drawn, 0);
+      EXPECT_EQ(outside, 0);
+    }
+  });
 }
 
 TEST_F(DefaultPortrait, FeaturesRunFromEyebrowsOverEyesAndNoseToMouth) {
-  const Layer &brows = layer(CAT_EYEBROWS), &eyes = layer(CAT_EYES), &nose = layer(CAT_NOSE), &mouth = layer(CAT_MOUTH);
-  EXPECT_LT(brows.bottom(), eyes.top());
-  int eyeMiddle = (eyes.top() + eyes.bottom()) / 2;
-  EXPECT_GT(nose.top(), eyeMiddle);
-  EXPECT_LT(nose.bottom(), mouth.top());
-  // Across, the nose lies between the two eyes.
-  int leftEye = eyes.x + eyes.width / 2, rightEye = CANVAS_W - leftEye;
-  int noseLeft = CANVAS_W, noseRight = -1;
-  nose.forEach([&](int x, int) { noseLeft = std::min(noseLeft, x), noseRight = std::max(noseRight, x); });
-  EXPECT_GT(noseLeft, leftEye);
-  EXPECT_LT(noseRight, rightEye);
+  ForEveryFace([&] {
+    const Layer &brows = layer(CAT_EYEBROWS), &eyes = layer(CAT_EYES), &nose = layer(CAT_NOSE), &mouth = layer(CAT_MOUTH);
+    EXPECT_LT(brows.bottom(), eyes.top());
+    int eyeMiddle = (eyes.top() + eyes.bottom()) / 2;
+    EXPECT_GT(nose.top(), eyeMiddle);
+    EXPECT_LT(nose.bottom(), mouth.top());
+    // Across, the nose lies between the two eyes.
+    int leftEye = eyes.x + eyes.width / 2, rightEye = CANVAS_W - leftEye;
+    int noseLeft = CANVAS_W, noseRight = -1;
+    nose.forEach([&](int x, int) { noseLeft = std::min(noseLeft, x), noseRight = std::max(noseRight, x); });
+    EXPECT_GT(noseLeft, leftEye);
+    EXPECT_LT(noseRight, rightEye);
+  });
 }
 
 // Each ear joins the face (overlapping it or next to it) and sticks out
 // beyond the face's side.
 TEST_F(DefaultPortrait, EarsTouchTheFaceOnBothSides) {
-  const Layer &face = layer(CAT_FACE), &ears = layer(CAT_EARS);
-  for (bool left : {true, false}) {
-    SCOPED_TRACE(left ? "left ear" : "right ear");
-    bool touches = false;
-    int earOuter = left ? CANVAS_W : -1, faceOuter = left ? CANVAS_W : -1;
-    ears.forEach([&](int x, int y) {
-      if ((x < CANVAS_W / 2) != left) return;
-      touches = touches || face.at(x, y) || face.at(x - 1, y) || face.at(x + 1, y) || face.at(x, y - 1) ||
-                face.at(x, y + 1);
-      earOuter = left ? std::min(earOuter, x) : std::max(earOuter, x);
-      for (int fx = 0; fx < CANVAS_W; ++fx)
-        if (face.at(fx, y) && (fx < CANVAS_W / 2) == left) faceOuter = left ? std::min(faceOuter, fx) : std::max(faceOuter, fx);
-    });
-    EXPECT_TRUE(touches);
-    if (left) {
-      EXPECT_LT(earOuter, faceOuter);
-    } else {
-      EXPECT_GT(earOuter, faceOuter);
+  ForEveryFace([&] {
+    const Layer &face = layer(CAT_FACE), &ears = layer(CAT_EARS);
+    for (bool left : {true, false}) {
+      SCOPED_TRACE(left ? "left ear" : "right ear");
+      bool touches = false;
+      int earOuter = left ? CANVAS_W : -1, faceOuter = left ? CANVAS_W : -1;
+      ears.forEach([&](int x, int y) {
+        if ((x < CANVAS_W / 2) != left) return;
+        touches = touches || face.at(x, y) || face.at(x - 1, y) || face.at(x + 1, y) || face.at(x, y - 1) ||
+                  face.at(x, y + 1);
+        earOuter = left ? std::min(earOuter, x) : std::max(earOuter, x);
+        for (int fx = 0; fx < CANVAS_W; ++fx)
+          if (face.at(fx, y) && (fx < CANVAS_W / 2) == left) faceOuter = left ? std::min(faceOuter, fx) : std::max(faceOuter, fx);
+      });
+      EXPECT_TRUE(touches);
+      if (left) {
+        EXPECT_LT(earOuter, faceOuter);
+      } else {
+        EXPECT_GT(earOuter, faceOuter);
+      }
     }
-  }
+  });
 }
 
 TEST_F(DefaultPortrait, FrontHairCoversTheTopOfTheFace) {
-  const Layer &face = layer(CAT_FACE), &hair = layer(CAT_HAIR);
-  int crown = face.top();
-  EXPECT_LT(hair.top(), crown);
-  for (int x = 0; x < CANVAS_W; ++x) {
-    if (face.at(x, crown)) {
-      EXPECT_TRUE(hair.at(x, crown)) << "crown pixel at x " << x << " shows";
+  ForEveryFace([&] {
+    const Layer &face = layer(CAT_FACE), &hair = layer(CAT_HAIR);
+    int crown = face.top();
+    EXPECT_LT(hair.top(), crown);
+    for (int x = 0; x < CANVAS_W; ++x) {
+      if (face.at(x, crown)) {
+        EXPECT_TRUE(hair.at(x, crown)) << "crown pixel at x " << x << " shows";
+      }
     }
-  }
+  });
 }
 
 // In the composed portrait no later layer hides any pixel of the eyes,
 // eyebrows, nose or mouth: hair, beard, moustache and glasses leave the
-// features free.
+// features free. Every moustache, not only the first, keeps off the nose
+// and the mouth.
 TEST_F(DefaultPortrait, NothingDrawnLaterHidesTheFeatures) {
-  for (int feature : {CAT_EYES, CAT_EYEBROWS, CAT_NOSE, CAT_MOUTH}) {
-    for (const auto &[category, over] : layers) {
-      if (category <= feature) continue;
+  ForEveryFace([&] {
+    for (int feature : {CAT_EYES, CAT_EYEBROWS, CAT_NOSE, CAT_MOUTH}) {
+      for (const auto &[category, over] : *layers) {
+        if (category <= feature) continue;
+        int hidden = 0;
+        layer(feature).forEach([&](int x, int y) { hidden += over.at(x, y); });
+        EXPECT_EQ(hidden, 0) << over.name << " hides " << layer(feature).name;
+      }
+    }
+  });  for (const std::string &name : ShippedPartNames()) {
+    if (CategoryOfName(name) != CAT_MOUSTACHE) continue;
+    Layer moustache = PlaceLayer(name);
+    for (int feature : {CAT_NOSE, CAT_MOUTH}) {
+      const Layer &below = portraits.front()[feature];
       int hidden = 0;
-      layer(feature).forEach([&](int x, int y) { hidden += over.at(x, y); });
-      EXPECT_EQ(hidden, 0) << over.name << " hides " << layer(feature).name;
+      below.forEach([&](int x, int y) { hidden += moustache.at(x, y); });
+      EXPECT_EQ(hidden, 0) << name << " hides " << below.name;
     }
   }
 }

@@ -17,8 +17,10 @@ const Rgb PAPER = {255, 255, 255};
 const Rgb SKIN = {255, 255, 128};
 // Fixed colours: they keep their look whatever colour the part is given.
 const Rgb EYE_WHITE = {224, 234, 250};
-const Rgb HAIR_SHINE = {150, 150, 150};
+const Rgb LID = {90, 55, 45};
+const Rgb PUPIL = {60, 45, 50};
 const Rgb LIP = {214, 70, 80};
+const Rgb MOUTH_INSIDE = {120, 35, 45};
 const Rgb TONGUE = {240, 120, 130};
 const Rgb BLUSH = {255, 160, 170};
 const Rgb GOLD = {230, 180, 40};

@@ -1,4 +1,5 @@
 // Moustaches, beards and glasses.
+#include <algorithm>
 #include <cmath>
 
 #include "draw.h"
@@ -7,13 +8,15 @@
 
 static Image NewCanvas() { return Image(CANVAS_WIDTH, CANVAS_HEIGHT, PAPER); }
 
-// ---- Moustaches: 28 x 10 (the horseshoe 28 x 20), under the nose. Drawn
-// as the left half and mirrored. ----
+// ---- Moustaches: 28 wide, under the nose and above the mouth: over the
+// mouth's width (canvas x 32 to 47) nothing reaches below row 7, height
+// 67 on the canvas; only the ends beside the mouth hang lower. Drawn as the
+// left half and mirrored; gaps in the hair are white. ----
 
 static Image SymmetricFromText(const std::vector<std::string> &leftHalf, int width) {
   std::vector<std::string> rows;
   for (const std::string &row : leftHalf) rows.push_back(row + std::string(width - row.size(), '.'));
-  Image image = ImageFromText(rows, {{'k', INK}, {'g', HAIR_SHINE}});
+  Image image = ImageFromText(rows, {{'k', INK}});
   MirrorLeftHalf(image);
   return image;
 }
@@ -27,20 +30,20 @@ void DrawMoustaches(PartLibrary &library) {
        "..............",
        "..........kkkk",
        "......kkkkkkkk",
-       "....kkkkgkkkkk",
-       "...kkkgkkkkkkk",
-       "...kkkkkk.....",
-       "...kkk........"},
+       "....kkkkkkkkkk",
+       "...kkkk.kkk.kk",
+       "...kkk........",
+       ".............."},
       // handlebar
       {"..............",
-       "..............",
-       "..............",
        ".kk...........",
        "k..k..........",
-       "k...k....kkkkk",
-       ".k...kkkkkkkkk",
-       "..kkkkkkkkkkkk",
-       "....kkkkkk....",
+       "k.............",
+       ".k.......kkkkk",
+       "..kk..kkkkkkkk",
+       "...kkkkkkkkkkk",
+       ".....kkkkk.kk.",
+       "..............",
        ".............."},
       // pencil
       {"..............",
@@ -49,8 +52,8 @@ void DrawMoustaches(PartLibrary &library) {
        "..............",
        "..............",
        "..............",
-       "......kkkkkkk.",
-       ".....k........",
+       "....kkkkkkkkk.",
+       "...k..........",
        "..............",
        ".............."},
       // toothbrush
@@ -58,24 +61,24 @@ void DrawMoustaches(PartLibrary &library) {
        "..............",
        "..............",
        "..............",
+       "........kkkkkk",
+       "........kkkkkk",
+       "........kkkkkk",
+       "........k.k.k.",
        "..............",
-       ".........kkkkk",
-       ".........kkkkk",
-       ".........kkgkk",
-       "..........kkkk",
        ".............."},
       // walrus
       {"..............",
        "..............",
        "..............",
        "..............",
-       ".........kkkkk",
-       "......kkkkkkkk",
-       "....kkkkgkkkkk",
-       "...kkkgkkkgkkk",
+       "........kkkkkk",
+       ".....kkkkkkkkk",
        "..kkkkkkkkkkkk",
-       "..k.k.k.k.k.k."},
-      // horseshoe
+       ".kkkk.kkkk.kkk",
+       ".kk.k.........",
+       ".k............"},
+      // horseshoe, down both sides of the mouth
       {"..............",
        "..............",
        "..............",
@@ -100,11 +103,11 @@ void DrawMoustaches(PartLibrary &library) {
       {"..k...........",
        ".k.k..........",
        ".k............",
-       ".k............",
        "..k...........",
-       "...k.....kkkkk",
+       "...k......kkkk",
        "....kkkkkkkkkk",
        ".......kkkkk..",
+       "..............",
        "..............",
        ".............."},
       // stubble
@@ -116,105 +119,161 @@ void DrawMoustaches(PartLibrary &library) {
        ".......k.k.k.k",
        "......k.k.k.k.",
        ".....k.k.k.k.k",
-       "......k.k.k...",
+       "..............",
        ".............."},
-      // parted
+      // English, with long thin points
       {"..............",
        "..............",
        "..............",
        "..............",
+       ".........kkkk.",
+       "....kkkkkkkkk.",
+       "kkkk..........",
        "..............",
-       "........kkkk..",
-       "......kkkkkk..",
-       "....kkkkkkk...",
-       "...kkkk.......",
+       "..............",
        ".............."},
       // bushy
       {"..............",
        "..............",
        "..............",
+       "..............",
+       ".......kkkkkkk",
+       "....kkkkkkkkkk",
+       "..kkkkk.kkkkkk",
+       ".kkkk.kkkkk.kk",
+       ".kkkkk........",
+       "..k.k........."},
+      // Fu Manchu: thin ends hanging past the chin
+      {"..............",
+       "..............",
+       "..............",
+       "..............",
+       "..............",
+       "..............",
+       "..............",
+       "..............",
+       "..............",
+       "..............",
+       "..............",
+       "..............",
+       "..............",
+       "..............",
+       "..............",
        "..........kkkk",
        ".......kkkkkkk",
-       ".....kkkkkgkkk",
-       "...kkkgkkkkkkk",
-       "..kkkkkkkgkkkk",
-       "..kkkkkkkkkkkk",
-       "...kkkkk..kkkk"},
+       ".....kkkkkk...",
+       "....kkk.......",
+       "....kk........",
+       "....kk........",
+       "...kk.........",
+       "...kk.........",
+       "...kk.........",
+       "...k..........",
+       "...k..........",
+       "...k..........",
+       "...k..........",
+       "..k...........",
+       "..k..........."},
+      // imperial: thick, its ends swept up
+      {"kk............",
+       "kkk...........",
+       ".kkk..........",
+       "..kkk.........",
+       "..kkkk...kkkkk",
+       "...kkkkkkkkkkk",
+       "....kkkkkkk.kk",
+       "......kkkkk...",
+       "..............",
+       ".............."},
   };
   int number = 1;
   for (const auto &half : halves) library.push_back({PartName('9', number++), SymmetricFromText(half, 28)});
 }
 
-// ---- Beards: 60 x 36 (long ones 60 x 40), along the first face's jaw. ----
-
-const int BEARD_WIDTH = 60;
+// ---- Beards: drawn along the jaw of the face each is made for (the first
+// face unless said otherwise) and cut out where the program puts them. They
+// leave the mouth free: the beard's upper edge passes below its corners. ----
 
 static double Fold(double x) { return x < CANVAS_WIDTH / 2.0 ? x : CANVAS_WIDTH - x; }
 
-// Inside the first face grown by grow pixels all round.
-static bool InGrownFace(double x, double y, double grow) {
-  FaceShape shape = STANDARD_FACE;
-  shape.halfWidth += grow;
-  shape.bottom += grow;
-  shape.chinHalfWidth += grow / 2;
-  return InFace(shape, x, y);
+// The beard's upper edge: from the jaw under the ears down past the mouth.
+// A beard starts no higher than 60, so that all of it lies on the canvas
+// where the program puts it.
+static double CheekLine(double x, double lift = 0) {
+  return LineThrough({{12, 60}, {20, 63 - lift}, {29, 72}, {34, 76}, {40, 77}}, Fold(x), true);
 }
 
-// The beard's upper edge: from the sideburns down past the mouth.
-static double CheekLine(double x) {
-  return LineThrough({{12, 62}, {22, 65}, {30, 72}, {40, 77}}, Fold(x), true);
-}
-
-static bool InFullBeard(double x, double y) {
-  return y >= CheekLine(x) && InGrownFace(x, y, 2.5);
-}
-
-// Strands flowing from the cheeks toward the point of the chin.
-static void BeardStrands(Image &image) {
-  for (double x = 17; x <= 63; x += 7.6) {
+// Strands flowing from the cheeks toward the chin, as gaps.
+static void BeardStrands(Image &image, double chin) {
+  for (double x = 16; x <= 64; x += 6) {
     double top = CheekLine(x) + 3;
-    DrawCurveOver(image, {x, top}, {x + (40 - x) * 0.1, top + 12}, {40 + (x - 40) * 0.45, 97}, HAIR_SHINE, INK);
+    DrawCurveOver(image, {x, top}, {x + (40 - x) * 0.1, top + (chin - top) * 0.5},
+                  {40 + (x - 40) * 0.55, chin - 2}, PAPER, INK);
   }
 }
 
-static Image Beard(const Region &inside, bool strands, int height = 36) {
+// The beard inside the region, with strands down to the height strandsTo
+// (none for 0) or the gaps drawn by gaps.
+static Image Beard(const Region &inside, double strandsTo = 0, void (*gaps)(Image &) = nullptr) {
   Image canvas = NewCanvas();
-  PaintRegion(canvas, inside, INK);
-  if (strands) BeardStrands(canvas);
-  return CutPart(canvas, KIND_BEARD, BEARD_WIDTH, height);
+  PaintRegion(canvas, [&](double x, double y) { return y > 60 && inside(x, y); }, INK);
+  if (strandsTo > 0) BeardStrands(canvas, strandsTo);
+  if (gaps) gaps(canvas);
+  return FitPart(canvas, KIND_BEARD);
+}
+
+// A full beard along a face's jaw, grown out by depth.
+static Region FullBeard(const FaceShape &face, double depth, double lift = 0) {
+  return [&face, depth, lift](double x, double y) {
+    return y >= CheekLine(x, lift) && InGrownFace(face, x, y, depth) && Fold(x) > 9;
+  };
 }
 
 void DrawBeards(PartLibrary &library) {
   int number = 1;
   auto add = [&](Image image) { library.push_back({PartName('a', number++), image}); };
-  add(Beard(InFullBeard, true));  // full
-  add(Beard([](double x, double y) { return InEllipse(x, y, 40, 85, 7, 8) && y > 78; }, true));  // goatee
-  add(Beard([](double x, double y) {  // chin strap
-    return y > 62 && InGrownFace(x, y, 1.5) && !InGrownFace(x, y, -1.5);
-  }, false));
-  add(Beard([](double x, double y) {  // stubble
+  const FaceShape &face = STANDARD_FACE;
+  add(Beard(FullBeard(face, 2.5), 92));  // full
+  add(Beard([&](double x, double y) {  // goatee, widening down to the point of the chin
+    return y > 79 && std::fabs(x - 40) < std::min(6.5, 1.5 + (y - 79) * 0.6) && InGrownFace(face, x, y, 1);
+  }, 0, [](Image &c) { DrawLineOver(c, 38, 84, 37, 88, PAPER, INK); }));
+  add(Beard([&](double x, double y) {  // chin strap
+    return y > 58 && InGrownFace(face, x, y, 1.5) && !InGrownFace(face, x, y, -1.5) && Fold(x) > 9;
+  }));
+  add(Beard([&](double x, double y) {  // stubble
     int px = static_cast<int>(x), py = static_cast<int>(y);
-    return InFullBeard(x, y) && (px + py) % 2 == 0 && py % 2 == 0;
-  }, false));
-  add(Beard([](double x, double y) {  // long and pointed
-    return y >= CheekLine(x) && (InFullBeard(x, y) || (y > 78 && std::fabs(x - 40) < (100 - y) * 0.8));
-  }, true, 40));
+    return FullBeard(face, 0)(x, y) && (px + py) % 2 == 0 && py % 2 == 0;
+  }));
+  add(Beard([&](double x, double y) {  // long and pointed, hanging past the chin
+    return y >= CheekLine(x) && Fold(x) > 9 &&
+           (InGrownFace(face, x, y, 2.5) || (y > 78 && std::fabs(x - 40) < (100 - y) * 0.8));
+  }, 99));
   add(Beard([](double x, double y) {  // tuft under the lip
     return y > 78 && y < 84 && std::fabs(x - 40) < (84 - y) * 0.6 + 0.5;
-  }, false));
-  add(Beard([](double x, double y) {  // mutton chops
-    return InFullBeard(x, y) && Fold(x) < 22 && y < 84;
-  }, true));
-  add(Beard([](double x, double y) {  // anchor: along the jaw and down the chin
-    bool jaw = y > 70 && InGrownFace(x, y, 1.5) && !InGrownFace(x, y, -1.5) && Fold(x) > 24;
-    return jaw || (std::fabs(x - 40) < 2 && y > 78 && InGrownFace(x, y, 1.5));
-  }, false));
-  add(Beard([](double x, double y) {  // ring round the mouth
-    return InEllipse(x, y, 40, 73, 13, 11) && !InEllipse(x, y, 40, 72, 9.5, 6.5) && y > 66;
-  }, true));
-  add(Beard([](double x, double y) {  // short and trimmed
-    return y >= CheekLine(x) + 2 && InGrownFace(x, y, 0.5);
-  }, false));
+  }));
+  add(Beard([&](double x, double y) {  // mutton chops
+    return FullBeard(face, 1.5)(x, y) && Fold(x) < 22 && y < 82;
+  }, 0));
+  add(Beard([&](double x, double y) {  // anchor: along the jaw and down the chin
+    bool jaw = y > 72 && InGrownFace(face, x, y, 1.5) && !InGrownFace(face, x, y, -1.5) && Fold(x) > 24;
+    return jaw || (std::fabs(x - 40) < 1.5 && y > 79 && InGrownFace(face, x, y, 1.5));
+  }));
+  add(Beard([&](double x, double y) {  // ring round the mouth
+    return InEllipse(x, y, 40, 72, 12.5, 11) && !InEllipse(x, y, 40, 71.5, 9.5, 6.5) && y > 66 &&
+           InGrownFace(face, x, y, 1);
+  }));
+  add(Beard([&](double x, double y) {  // short and trimmed
+    return y >= CheekLine(x) + 2 && InGrownFace(face, x, y, 0.5) && Fold(x) > 10;
+  }));
+  add(Beard(FullBeard(SQUARE_FACE, 2), 89));  // boxed, for the square jaw
+  add(Beard(FullBeard(ROUND_FACE, 2.5), 87));  // full, for the round face
+  add(Beard([](double x, double y) {  // chin curtain, for the long face
+    return y > 64 && InGrownFace(LONG_FACE, x, y, 2) && !InGrownFace(LONG_FACE, x, y, -4) && Fold(x) > 10;
+  }));
+  add(Beard([&](double x, double y) {  // big and bushy, over the neck
+    double bumps = 1.5 * std::sin(x * 1.3);
+    return y >= CheekLine(x, 2) && Fold(x) > 9 && (InGrownFace(face, x, y, 3) || InEllipse(x, y, 40, 86, 22 + bumps, 14));
+  }, 99));
 }
 
 // ---- Glasses: 56 x 16, the lenses over the eyes, the temples reaching the

@@ -1,23 +1,29 @@
-// The face outlines. The other parts are sized against the first face, the
-// one a new portrait starts from, so its shape is shared here.
+// The face outlines. Beards are drawn along the jaw of the faces they are
+// made for, so those outlines are shared here.
 #pragma once
 
-// A face symmetric about the canvas's centre line: its half-width from the
-// crown (top) through the widest row (middle) to the chin (bottom). Each
-// half is a superellipse quarter: power 2 is round, more is squarer, less is
-// more pointed. The chin keeps a flat part chinHalfWidth wide.
+#include <vector>
+
+#include "draw.h"
+
+// A face symmetric about the canvas's centre line, given by points on its
+// left side from the crown down to the chin as (half-width, height): the
+// outline runs smoothly through them and their mirror images.
 struct FaceShape {
-  double top, middle, bottom;
-  double halfWidth;
-  double upperPower, lowerPower;
-  double chinHalfWidth;
+  std::vector<Point> outline;  // the closed outline on the canvas
 };
 
-// Half-width of the face at height y; 0 above the crown and below the chin.
-double FaceHalfWidth(const FaceShape &face, double y);
+FaceShape MakeFaceShape(const std::vector<Point> &side);
 
 // Whether the point (x, y) of the 80 x 100 canvas lies inside the face.
 bool InFace(const FaceShape &face, double x, double y);
 
+// Inside the face grown by grow pixels all round (shrunk for less than 0).
+bool InGrownFace(const FaceShape &face, double x, double y, double grow);
+
 // The first face: the portrait a user builds with no moving is made on it.
 extern const FaceShape STANDARD_FACE;
+// Faces some beards are made for.
+extern const FaceShape SQUARE_FACE;
+extern const FaceShape ROUND_FACE;
+extern const FaceShape LONG_FACE;

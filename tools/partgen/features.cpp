@@ -9,8 +9,10 @@
 
 // ---- Eyes: 16 x 10, the eye's centre near (8, 5). ----
 
+// Eyes with a coloured iris draw the iris in INK, so that the colour
+// command tints it, and the lids and the pupil in fixed dark colours.
 static Image DrawEyeFromText(const std::vector<std::string> &rows) {
-  return ImageFromText(rows, {{'k', INK}, {'e', EYE_WHITE}});
+  return ImageFromText(rows, {{'k', INK}, {'e', EYE_WHITE}, {'l', LID}, {'p', PUPIL}});
 }
 
 void DrawEyes(PartLibrary &library) {
@@ -147,6 +149,94 @@ void DrawEyes(PartLibrary &library) {
        "...k..k..k......",
        "................",
        "................"},
+      // almond, with a coloured iris
+      {"................",
+       "................",
+       ".....llllll.....",
+       "...llekkkkell...",
+       "..leekkpphkeel..",
+       ".leeekkppkkeeel.",
+       "..lleekkkkeell..",
+       "....llllllll....",
+       "................",
+       "................"},
+      // big and round, with a coloured iris
+      {"....llllllll....",
+       "..llleeeeeelll..",
+       ".lleekkkkkkeell.",
+       "leeekkkpphkkeeel",
+       "leeekkppppkkeeel",
+       "leeekkppppkkeeel",
+       ".leeekkkkkkeeel.",
+       "..lleekkkkeell..",
+       "....llllllll....",
+       "................"},
+      // lashes, with a coloured iris
+      {"................",
+       "l...............",
+       ".l...llllll.....",
+       "l.lllekkkkelll..",
+       ".lleekkpphkeeel.",
+       ".leeekkppkkeeel.",
+       "..lleekkkkeell..",
+       "....llllllll....",
+       "................",
+       "................"},
+      // heavy lid, with a coloured iris
+      {"................",
+       "................",
+       "....lllllll.....",
+       "..llllllllllll..",
+       ".lleekkpphkeell.",
+       ".leeekkppkkeeel.",
+       "..lleekkkkeell..",
+       "....llllllll....",
+       "................",
+       "................"},
+      // wide with surprise
+      {"....kkkkkkkk....",
+       "..kkeeeeeeeekk..",
+       ".keeeeeeeeeeeek.",
+       "keeeeeekkeeeeeek",
+       "keeeeeekkeeeeeek",
+       ".keeeeeeeeeeeek.",
+       "..kkeeeeeeeekk..",
+       "....kkkkkkkk....",
+       "................",
+       "................"},
+      // angry, the lid slanting down to the nose
+      {"................",
+       "................",
+       "..kkk...........",
+       "..keekkkkk......",
+       ".keeekkkkkkkk...",
+       ".keeekkekkkeekk.",
+       "..kkeekkkkeeek..",
+       "....kkkkkkkkk...",
+       "................",
+       "................"},
+      // squeezed shut, laughing
+      {"................",
+       "................",
+       "...kk...........",
+       ".....kk.........",
+       ".......kkk......",
+       ".....kk.........",
+       "...kk...........",
+       "................",
+       "................",
+       "................"},
+      // closed, lashes down
+      {"................",
+       "................",
+       "................",
+       "................",
+       "..kk........kk..",
+       "....kkkkkkkk....",
+       "...k.k..k..k....",
+       "................",
+       "................",
+       "................"},
   };
   int number = 1;
   for (const auto &rows : eyes) library.push_back({PartName('3', number++), DrawEyeFromText(rows)});
@@ -159,8 +249,9 @@ const int BROW_HEIGHT = 6;
 
 // A brow from its outer end (left) to its inner end (right): a curve through
 // the three points, thickness pixels deep, tapering toward the outer end.
-static Image DrawBrow(Point outer, Point middle, Point inner, double thickness, bool taper) {
-  Image image(BROW_WIDTH, BROW_HEIGHT, PAPER);
+static Image DrawBrow(Point outer, Point middle, Point inner, double thickness, bool taper,
+                      int width = BROW_WIDTH) {
+  Image image(width, BROW_HEIGHT, PAPER);
   std::vector<Point> spine = CurvePoints(outer, middle, inner, 40);
   PaintRegion(image, [&](double x, double y) {
     for (const Point &p : spine) {
@@ -187,6 +278,9 @@ void DrawEyebrows(PartLibrary &library) {
   add(DrawBrow({1, 4}, {4, 0.5}, {14.5, 1.5}, 2.2, true));   // peaked at the outer end
   add(DrawBrow({1, 3}, {9, 1}, {14.5, 2}, 2.2, false));      // even arch
   add(DrawBrow({2, 4}, {6, 0}, {13, 3.5}, 1.8, false));      // rounded arch
+  add(DrawBrow({1, 0.5}, {9, 2}, {15, 5}, 3.4, false));      // thick and furious
+  // One brow across: 24 wide, its inner end meets its mirror image.
+  add(DrawBrow({5, 3.5}, {13, 0.5}, {24.5, 3}, 2.8, false, 24));
 }
 
 // ---- Noses: 12 x 14, centred on the face's centre line. ----
@@ -362,6 +456,36 @@ void DrawNoses(PartLibrary &library) {
        "..........k.",
        ".....kkkkk..",
        "............"},
+      // snub, two round nostrils
+      {"............",
+       "............",
+       "............",
+       "............",
+       "............",
+       "............",
+       "............",
+       "...kkkkkk...",
+       "..k......k..",
+       ".k.kk..kk.k.",
+       ".k.kk..kk.k.",
+       "..k......k..",
+       "...kkkkkk...",
+       "............"},
+      // big and hooked
+      {".....k......",
+       ".....k......",
+       "......k.....",
+       "......k.....",
+       ".......k....",
+       ".......k....",
+       "........k...",
+       "........k...",
+       ".........k..",
+       "..k.......k.",
+       ".k.........k",
+       ".k..kk....k.",
+       "..kk..kkkk..",
+       "............"},
   };
   int number = 1;
   for (const auto &rows : noses) library.push_back({PartName('5', number++), DrawNoseFromText(rows)});
@@ -370,7 +494,7 @@ void DrawNoses(PartLibrary &library) {
 // ---- Mouths: 20 x 10, centred on the face's centre line. ----
 
 static Image DrawMouthFromText(const std::vector<std::string> &rows) {
-  return ImageFromText(rows, {{'k', INK}, {'r', LIP}, {'t', TONGUE}, {'e', EYE_WHITE}});
+  return ImageFromText(rows, {{'k', INK}, {'r', LIP}, {'t', TONGUE}, {'e', EYE_WHITE}, {'d', MOUTH_INSIDE}});
 }
 
 void DrawMouths(PartLibrary &library) {
@@ -506,6 +630,94 @@ void DrawMouths(PartLibrary &library) {
        "....k.tttttttt.k....",
        ".....kk.tttt.kk.....",
        ".......kkkkkk.......",
+       "...................."},
+      // grin, all teeth
+      {"....................",
+       "....................",
+       ".kkkkkkkkkkkkkkkkkk.",
+       ".keeekeeekeeekeeeek.",
+       "..keekeeekeeekeeek..",
+       "...kkkkkkkkkkkkkk...",
+       "....................",
+       "....................",
+       "....................",
+       "...................."},
+      // pout
+      {"....................",
+       "....................",
+       "....................",
+       ".......kk..kk.......",
+       "......krrkkrrk......",
+       "......kkkkkkkk......",
+       "......krrrrrrk......",
+       ".......kkkkkk.......",
+       "....................",
+       "...................."},
+      // open wide with surprise
+      {"....................",
+       "........kkkk........",
+       "......kk....kk......",
+       ".....k.dddddd.k.....",
+       ".....kdddddddk......",
+       ".....kddttttdk......",
+       "......kkttttkk......",
+       "........kkkk........",
+       "....................",
+       "...................."},
+      // sad, the lower lip pushed up
+      {"....................",
+       "....................",
+       "....................",
+       "....................",
+       "......kkkkkkkk......",
+       "....kk........kk....",
+       "...k............k...",
+       "........kkkk........",
+       "....................",
+       "...................."},
+      // kiss
+      {"....................",
+       "....................",
+       "....................",
+       ".........kk.........",
+       "........k..k........",
+       ".........kk.........",
+       "........k..k........",
+       ".........kk.........",
+       "....................",
+       "...................."},
+      // shouting
+      {"....................",
+       "...kkkkkkkkkkkkkk...",
+       "...keeeeeeeeeeeek...",
+       "...kddddddddddddk...",
+       "...kddddddddddddk...",
+       "...kddttttttttddk...",
+       "....kttttttttttk....",
+       ".....kkkkkkkkkk.....",
+       "....................",
+       "...................."},
+      // buck teeth
+      {"....................",
+       "....................",
+       "....................",
+       "...k............k...",
+       "....kkkkkkkkkkkk....",
+       "........keekk.......",
+       "........keeek.......",
+       "........kkkkk.......",
+       "....................",
+       "...................."},
+      // smile showing the teeth
+      {"....................",
+       "....................",
+       "...kkkkkkkkkkkkkk...",
+       "....keeeeeeeeeek....",
+       ".....kkeeeeeekk.....",
+       ".......kkkkkk.......",
+       "....................",
+       "....................",
+       "....................",
        "...................."},
   };
   int number = 1;

@@ -68,6 +68,16 @@ static Image HighPair(const std::function<void(Image &)> &draw) {
   return FitPart(canvas, KIND_PAIR_HIGH);
 }
 
+// A hat or a band on top of the head, drawn whole on the canvas: the pair's
+// left copy holds its left half and the mirrored copy makes the right half.
+static Image HighPairWhole(const std::function<void(Image &)> &draw) {
+  Image canvas = NewCanvas();
+  draw(canvas);
+  for (int y = 0; y < canvas.height; ++y)
+    for (int x = CANVAS_WIDTH / 2; x < canvas.width; ++x) canvas.at(x, y) = PAPER;
+  return FitPart(canvas, KIND_PAIR_HIGH);
+}
+
 static Image LowPair(const std::function<void(Image &)> &draw) {
   Image canvas = NewCanvas();
   draw(canvas);
@@ -108,6 +118,46 @@ void DrawPieces(PartLibrary &library) {
   add("007", SetLineColour(HighPair([&](Image &c) {  // shadows under the eyes
     FilledShape(c, [](double x, double y) { return InEllipse(x, y, 28, 50.5, 6, 2) && y > 49.5; }, Rgb{180, 160, 210});
   }), Rgb{130, 100, 170}));
+  add("008", HighPair([](Image &c) {  // heavy bags under the eyes
+    DrawCurve(c, {21, 50}, {28, 54}, {35, 50}, INK);
+    DrawCurve(c, {23, 53}, {28.5, 56}, {34, 53}, INK);
+  }));
+  // Hats and bands sit on a bare crown: the front hair is drawn over them.
+  add("009", SetLineColour(HighPairWhole([&](Image &c) {  // crown
+    FilledShape(c, [](double x, double y) {
+      if (std::fabs(x - 40) > 13 || y > 15) return false;
+      double tip = std::fabs(std::fmod(x - 27 + 300, 6.5) - 3.25);  // 0 at a point
+      return y > 1 + tip * 2.2 || y > 9;
+    }, GOLD);
+    for (double cx : {30.0, 40.0, 50.0}) PaintRegion(c, [cx](double x, double y) { return InEllipse(x, y, cx, 12, 1.2, 1.2); }, RED);
+  }), GOLD_LINE));
+  add("00a", SetLineColour(HighPairWhole([&](Image &c) {  // party hat
+    FilledShape(c, [](double x, double y) { return y > 3 && y < 16 && std::fabs(x - 40) < (y - 2) * 0.85; }, WATER);
+    for (int band : {6, 11}) PaintRegion(c, [band](double x, double y) {
+      return std::fabs(y - band - (x - 40) * 0.3) < 1.2 && std::fabs(x - 40) < (y - 2) * 0.85 - 1 && y < 15;
+    }, GOLD);
+    FilledShape(c, [](double x, double y) { return InEllipse(x, y, 40, 2.5, 2.5, 2.5); }, RED);
+  }), WATER_LINE));
+  add("00b", SetLineColour(HighPairWhole([&](Image &c) {  // top hat
+    PaintRegion(c, [](double x, double y) {
+      return (std::fabs(x - 40) < 11.5 && y < 13) || (InEllipse(x, y, 40, 13, 21, 2.5));
+    }, INK);
+    PaintRegion(c, [](double x, double y) { return std::fabs(x - 40) < 10.5 && y > 8.5 && y < 11; }, RED);
+  }), Rgb{70, 70, 85}));
+  add("00c", SetLineColour(HighPairWhole([&](Image &c) {  // cat ears on a band
+    for (double cx : {24.0, 56.0}) {
+      FilledShape(c, [cx](double x, double y) { return y < 16 && std::fabs(x - cx) < (y - 1) * 0.55; }, Rgb{110, 90, 80});
+      PaintRegion(c, [cx](double x, double y) { return y > 6 && y < 14 && std::fabs(x - cx) < (y - 5) * 0.35; }, BLUSH);
+    }
+    PaintRegion(c, [](double x, double y) { return std::fabs(y - 14 - std::pow((x - 40) / 14, 2) * 4) < 1 && std::fabs(x - 40) < 22; }, INK);
+  }), Rgb{70, 55, 50}));
+  add("00d", SetLineColour(HighPairWhole([&](Image &c) {  // bow on top
+    FilledShape(c, [](double x, double y) {
+      double d = std::fabs(x - 40);
+      return d < 12 && std::fabs(y - 8) <= 1.5 + d * 0.45;
+    }, RED);
+    FilledShape(c, [](double x, double y) { return std::fabs(x - 40) < 2.5 && std::fabs(y - 8) < 3; }, Rgb{180, 30, 40});
+  }), RED_LINE));
 
   add("011", SetLineColour(LowPair([&](Image &c) {  // blush
     FilledShape(c, [](double x, double y) { return InEllipse(x, y, 25, 58, 6, 3.5); }, BLUSH);
@@ -138,6 +188,14 @@ void DrawPieces(PartLibrary &library) {
     }, PLASTER);
     FilledShape(c, [](double x, double y) { return InEllipse(x, y, 24, 58, 2.2, 2.2); }, Rgb{225, 165, 120});
   }), PLASTER_LINE));
+  add("017", LowPair([](Image &c) {  // lines down the cheeks
+    DrawCurve(c, {19, 58}, {21, 64}, {26, 68}, INK);
+  }));
+  add("018", SetLineColour(LowPair([&](Image &c) {  // a spray of freckles
+    const int dots[][2] = {{17, 55}, {20, 54}, {23, 55}, {26, 54}, {29, 56}, {19, 57}, {22, 58}, {25, 57},
+                           {28, 59}, {18, 60}, {21, 61}, {24, 60}, {27, 62}, {31, 58}};
+    for (const auto &d : dots) c.at(d[0], d[1]) = INK;
+  }), FRECKLE));
 
   add("101", Single([](Image &c) {  // mole
     PaintRegion(c, [](double x, double y) { return InEllipse(x, y, 52, 60, 1.2, 1.2); }, INK);
@@ -203,4 +261,40 @@ void DrawPieces(PartLibrary &library) {
   add("113", SetLineColour(Single([&](Image &c) {  // star on the cheek
     StampStar(c, 20, 55);
   }), GOLD_LINE));
+  add("114", Single([](Image &c) {  // wrinkles across the forehead
+    for (int i = 0; i < 3; ++i) DrawCurve(c, {28.0 + i, 20.0 + i * 4}, {40, 18.0 + i * 4}, {52.0 - i, 20.0 + i * 4}, INK);
+  }));
+  add("115", Single([](Image &c) {  // frown lines between the brows
+    DrawLine(c, 37, 33, 38, 38, INK);
+    DrawLine(c, 42, 33, 41, 38, INK);
+  }));
+  add("116", SetLineColour(Single([&](Image &c) {  // freckles over the nose
+    const int dots[][2] = {{27, 54}, {30, 53}, {33, 55}, {29, 56}, {32, 57}, {35, 53}, {46, 55}, {49, 53},
+                           {52, 54}, {44, 53}, {47, 57}, {50, 56}, {38, 51}, {41, 52}};
+    for (const auto &d : dots) c.at(d[0], d[1]) = INK;
+  }), FRECKLE));
+  add("117", SetLineColour(Single([&](Image &c) {  // sweatband
+    FilledShape(c, [](double x, double y) {
+      double top = 17 + std::pow((x - 40) / 27, 2) * 7;
+      return y > top && y < top + 6 && std::fabs(x - 40) < 28.5;
+    }, RED);
+    PaintRegion(c, [](double x, double y) {
+      double top = 17 + std::pow((x - 40) / 27, 2) * 7;
+      return std::fabs(y - top - 3) < 0.6 && std::fabs(x - 40) < 27;
+    }, EYE_WHITE);
+  }), RED_LINE));
+  add("118", SetLineColour(Single([&](Image &c) {  // hair band with a flower
+    PaintRegion(c, [](double x, double y) {
+      double top = 16 + std::pow((x - 40) / 27, 2) * 9;
+      return y > top && y < top + 2.5 && std::fabs(x - 40) < 28.5;
+    }, INK);
+    for (int petal = 0; petal < 5; ++petal) {
+      double a = petal * 2 * 3.14159265358979 / 5;
+      FilledShape(c, [a](double x, double y) { return InEllipse(x, y, 56 + 3.2 * std::sin(a), 21 - 3.2 * std::cos(a), 2.3, 2.3); }, BLUSH);
+    }
+    FilledShape(c, [](double x, double y) { return InEllipse(x, y, 56, 21, 1.5, 1.5); }, GOLD);
+  }), Rgb{200, 60, 120}));
+  add("119", Single([](Image &c) {  // gloom: lines hanging down the forehead
+    for (int x = 27; x <= 53; x += 4) DrawLine(c, x, 16, x, 16 + (x % 8 ? 7 : 11), INK);
+  }));
 }
