@@ -4,6 +4,7 @@
 
 #include "editor.h"
 #include "help.h"
+#include "history.h"
 #include "preview.h"
 #include "catalogue.h"
 #include "resource.h"
@@ -185,7 +186,8 @@ void ChoosePartColour(HWND owner, int &red, int &green, int &blue) {
   SetFocus(owner);
 }
 
-void HandleEditorCommand(HWND window, unsigned id) {
+// Carries out a command and repaints as it needs.
+static void ApplyEditorCommand(HWND window, unsigned id) {
   if (IsPartCommand(id)) {
     ApplyPartCommand(id, BackHairChecked(window));
     RepaintEditor(window);
@@ -236,4 +238,14 @@ void HandleEditorCommand(HWND window, unsigned id) {
       return;
   }
   RepaintEditor(window);
+}
+
+void HandleEditorCommand(HWND window, unsigned id) {
+  if (id == IDC_UNDO || id == IDC_REDO) {
+    if (id == IDC_UNDO ? UndoChange() : RedoChange()) RepaintEditor(window);
+    return;
+  }
+  PortraitState before = CurrentPortrait();
+  ApplyEditorCommand(window, id);
+  RecordChange(before);
 }

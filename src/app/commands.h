@@ -6,6 +6,9 @@
 
 #include "portrait.h"
 
+// Carries out the command of a button (or key) of the editor and repaints.
+// A command that changes the portrait is a step that IDC_UNDO takes back
+// and IDC_REDO does again.
 void HandleEditorCommand(HWND window, unsigned id);
 
 // Size, move and rotation commands (105 to 108, 115 to 124 but 120) on the

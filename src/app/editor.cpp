@@ -5,6 +5,7 @@
 #include "compositor.h"
 #include "failure.h"
 #include "frame.h"
+#include "history.h"
 #include "paint_failure.h"
 #include "palette.h"
 #include "part_file.h"
@@ -50,10 +51,42 @@ void CentreEditorWindow(HWND window) {
   SetWindowPos(window, HWND_TOP, corner.x, corner.y, 300, 200, SWP_NOSIZE);
 }
 
+unsigned EditorCommandForKey(unsigned key, bool control, bool shift) {
+  static const struct {
+    unsigned key;
+    bool control, shift;
+    unsigned command;
+  } KEYS[] = {
+      {VK_UP, false, false, IDC_MOVE_UP},      {VK_DOWN, false, false, IDC_MOVE_DOWN},
+      {VK_LEFT, false, false, IDC_MOVE_LEFT},  {VK_RIGHT, false, false, IDC_MOVE_RIGHT},
+      {VK_PRIOR, false, false, IDC_PREVIOUS_PAGE}, {VK_NEXT, false, false, IDC_NEXT_PAGE},
+      {VK_DELETE, false, false, IDC_OFF},      {VK_F1, false, false, IDC_SHOW_HELP},
+      {'S', true, false, IDC_SAVE},            {'Z', true, false, IDC_UNDO},
+      {'Y', true, false, IDC_REDO},            {'Z', true, true, IDC_REDO},
+  };
+  for (const auto &k : KEYS)
+    if (k.key == key && k.control == control && k.shift == shift) return k.command;
+  return 0;
+}
+
+bool TranslateEditorKey(HWND editor, const MSG &message) {
+  if (message.message != WM_KEYDOWN || !editor) return false;
+  if (message.hwnd != editor && !IsChild(editor, message.hwnd)) return false;
+  unsigned command = EditorCommandForKey(static_cast<unsigned>(message.wParam), GetKeyState(VK_CONTROL) < 0,
+                                         GetKeyState(VK_SHIFT) < 0);
+  if (!command) return false;
+  // A key held down moves a part on, but saves or takes back only once.
+  bool repeated = (message.lParam >> 30) & 1;
+  bool moves = command >= IDC_MOVE_UP && command <= IDC_MOVE_RIGHT;
+  if (!repeated || moves) HandleEditorCommand(editor, command);
+  return true;
+}
+
 void RunMessageLoop() {
   MSG message;
   // GetMessageW returns -1 on failure; looping on it would never end.
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (TranslateEditorKey(editorWindow, message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -162,12 +195,14 @@ static void OnPaint(HWND window) {
 void OnLButtonDown(HWND window, int x, int y) {
   int index = PaletteIndexAt(x, y);
   if (index >= 0) {
+    PortraitState before = CurrentPortrait();
     // A file that cannot be read is chosen all the same, as 0 x 0 pixels:
     // the compositor draws nothing for it.
     int width = 0, height = 0;
     ReadPartSize(PartList[index], &width, &height);
     int piece = PlaceChosenPart(index, width, height);
     if (piece >= 0) PickDefaultColour(window, piece);
+    RecordChange(before);
   }
   RepaintEditor(window);
 }

@@ -23,7 +23,19 @@ void CentreEditorWindow(HWND window);
 // given size.
 POINT EditorWindowPosition(int screenWidth, int screenHeight);
 
-// Dispatches messages until the quit message.
+// The command a key stands for in the editor, or 0: the arrows move the
+// part, Page Up and Page Down page the palette, Delete is "OFF", F1 help,
+// Ctrl+S "保存", Ctrl+Z undo, Ctrl+Y and Ctrl+Shift+Z redo.
+unsigned EditorCommandForKey(unsigned key, bool control, bool shift);
+
+// Carries out the command of a key pressed in editor, whichever of its
+// controls has the focus, through the same handling as the buttons. Returns
+// true when message was such a key. Keys of other windows (a preview, a
+// dialog) are left to them.
+bool TranslateEditorKey(HWND editor, const MSG &message);
+
+// Dispatches messages until the quit message, turning the editor's keys
+// into its commands.
 void RunMessageLoop();
 
 INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

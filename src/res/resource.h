@@ -39,6 +39,10 @@
 #define IDC_CLOSE 134
 #define IDC_SHOW_HELP 135
 
+// Editor window: commands that only keys give
+#define IDC_UNDO 141
+#define IDC_REDO 142
+
 // Editor window: category buttons, 5000 + category number
 #define IDC_CATEGORY_BASE 5000
 #define IDC_CATEGORY_FACE 5001

@@ -12,6 +12,7 @@
 #include "commands.h"
 #include "failure.h"
 #include "catalogue.h"
+#include "history.h"
 #include "palette.h"
 #include "resource.h"
 #include "texts.h"
@@ -207,6 +208,74 @@ TEST_F(EditorWindow, EveryCellFitsInThePaletteFrameAndAnswersAClick) {
   SendMessageA(window_, WM_LBUTTONDOWN, 0, MAKELPARAM(PaletteCellLeft(4) + 70, CELL_TOP + 50));
   EXPECT_EQ(LayerTable[CAT_NOSE].mode, MODE_SINGLE);
   EXPECT_EQ(LayerTable[CAT_NOSE].listIndex, 4);
+}
+
+TEST(EditorKeys, EachKeyStandsForTheCommandOfItsButton) {
+  const struct {
+    unsigned key;
+    bool control, shift;
+    unsigned command;
+  } keys[] = {
+      {VK_UP, false, false, IDC_MOVE_UP},     {VK_DOWN, false, false, IDC_MOVE_DOWN},
+      {VK_LEFT, false, false, IDC_MOVE_LEFT}, {VK_RIGHT, false, false, IDC_MOVE_RIGHT},
+      {VK_PRIOR, false, false, IDC_PREVIOUS_PAGE}, {VK_NEXT, false, false, IDC_NEXT_PAGE},
+      {VK_DELETE, false, false, IDC_OFF},     {VK_F1, false, false, IDC_SHOW_HELP},
+      {'S', true, false, IDC_SAVE},           {'Z', true, false, IDC_UNDO},
+      {'Y', true, false, IDC_REDO},           {'Z', true, true, IDC_REDO},
+      {'S', false, false, 0},                 {VK_UP, true, false, 0},
+      {VK_RETURN, false, false, 0},           {VK_TAB, false, false, 0},
+  };
+  for (const auto &k : keys)
+    EXPECT_EQ(EditorCommandForKey(k.key, k.control, k.shift), k.command) << k.key << " " << k.control;
+}
+
+// Keys pressed on a control of the real editor move, switch off and bring
+// back a part, which the canvas shows.
+TEST_F(EditorWindow, KeysCarryOutTheirCommandsAndUndoTakesThemBack) {
+  PartFolder folder;
+  folder.Write("kao\\kao-5-001.bmp", 10, 10, [](int, int) { return BLACK; });
+  Command(IDC_CATEGORY_NOSE);
+  SendMessageA(window_, WM_LBUTTONDOWN, 0, MAKELPARAM(PaletteCellLeft(0) + 40, CELL_TOP + 50));
+  const PartSlot &nose = LayerTable[CAT_NOSE];
+  int x = canvasX + nose.x, y = canvasY + nose.y + 5;  // the middle row of the nose
+  HWND control = GetDlgItem(window_, IDC_COLOUR);
+  auto press = [&](unsigned key, bool control_) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = control_ ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostQuitMessage(0);
+    RunMessageLoop();
+  };
+  auto pixel = [&](int px, int py) {
+    HDC dc = GetDC(window_);
+    Bgr p = PixelAt(dc, px, py);
+    ReleaseDC(window_, dc);
+    return p;
+  };
+  press(VK_RIGHT, false);
+  press(VK_RIGHT, false);
+  EXPECT_TRUE(pixel(x + 11, y) == BLACK) << "moved 2 to the right";
+  EXPECT_TRUE(pixel(x + 1, y) == WHITE);
+  press(VK_DELETE, false);
+  EXPECT_TRUE(pixel(x + 11, y) == WHITE) << "switched off";
+  press('Z', true);
+  EXPECT_TRUE(pixel(x + 11, y) == BLACK) << "back on";
+  press('Z', true);
+  press('Z', true);
+  EXPECT_TRUE(pixel(x, y) == BLACK) << "back where it was chosen";
+  press(VK_RIGHT, false);
+  press('Y', true);
+  EXPECT_EQ(nose.x + canvasX, x + 1) << "a new change leaves nothing to do again";
+  press(VK_F1 + 100, false);  // a key of no command does nothing
+  press(VK_RIGHT, false);
+  EXPECT_EQ(nose.x + canvasX, x + 2);
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  ClearHistory();
 }
 
 // The window's client area as it stands on the screen, top row first.
