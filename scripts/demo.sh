@@ -10,6 +10,7 @@
 # missing. Exits non-zero when any step fails.
 set -eu
 . "$(dirname "$0")/common.sh"
+. "$(dirname "$0")/drive.sh"
 program="$build/nigaoe"
 locate="$build/tests/window_locate.exe"
 out="$build/demo"
@@ -28,32 +29,6 @@ trap stop_all EXIT
 start_display
 start_wineserver
 
-fail() {
-  echo "demo: $*" >&2
-  import -window root "$out/failure.png" 2>/dev/null || true
-  exit 1
-}
-where() {  # waits until the locator finds what is asked for; prints it
-  local at
-  for _ in $(seq 100); do
-    if at=$(wine "$locate" "$@" 2>/dev/null); then echo "${at%$'\r'}"; return 0; fi
-    sleep 0.2
-  done
-  return 1
-}
-gone() {  # waits until the locator no longer finds it
-  for _ in $(seq 100); do
-    wine "$locate" "$@" >/dev/null 2>&1 || return 0
-    sleep 0.2
-  done
-  return 1
-}
-click() {
-  local at
-  at=$(where "$@") || fail "nothing to click at: $*"
-  xdotool mousemove $at click 1
-  sleep 0.3
-}
 choose() {  # choose <category button id> <cell>: a thumbnail of that category
   click button "$1"
   click cell "$2"

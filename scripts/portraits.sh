@@ -10,6 +10,7 @@
 # builds first when the program is missing. Exits non-zero when a step fails.
 set -eu
 . "$(dirname "$0")/common.sh"
+. "$(dirname "$0")/drive.sh"
 program="$build/nigaoe"
 locate="$build/tests/window_locate.exe"
 overview="$build/generated/part-library.bmp"
@@ -31,32 +32,6 @@ start_wineserver
 # No window manager: without this Wine waits 2 s whenever a dialog closes.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 
-fail() {
-  echo "portraits: $*" >&2
-  import -window root "$out/failure.png" 2>/dev/null || true
-  exit 1
-}
-where() {  # waits until the locator finds what is asked for; prints it
-  local at
-  for _ in $(seq 100); do
-    if at=$(wine "$locate" "$@" 2>/dev/null); then echo "${at%$'\r'}"; return 0; fi
-    sleep 0.2
-  done
-  return 1
-}
-gone() {  # waits until the locator no longer finds it
-  for _ in $(seq 100); do
-    wine "$locate" "$@" >/dev/null 2>&1 || return 0
-    sleep 0.2
-  done
-  return 1
-}
-click() {
-  local at
-  at=$(where "$@") || fail "nothing to click at: $*"
-  xdotool mousemove $at click 1
-  sleep 0.3
-}
 
 # The category buttons, by the category's digit in the part file names.
 declare -A button=([1]=5001 [2]=5002 [3]=5003 [4]=5004 [5]=5005 [6]=5006 [7]=5007 [9]=5009 [a]=5010 [b]=5011

@@ -137,7 +137,7 @@ static void OnInitDialog(HWND window) {
 // The brush the dialog's own erase paints its background with.
 static HBRUSH DialogBackground(HWND window, HDC dc) {
   return reinterpret_cast<HBRUSH>(
-      DefWindowProcA(window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));
+      DefWindowProcW(window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));
 }
 
 void PaintEditor(HWND window, HDC dc) {

@@ -1,0 +1,30 @@
+# Shared by the scripts that drive the real program with real input events
+# (demo.sh, portraits.sh). They set $locate (the window locator) and $out
+# (where a screenshot of a failure goes) before using these.
+
+fail() {
+  echo "$(basename "$0" .sh): $*" >&2
+  import -window root "$out/failure.png" 2>/dev/null || true
+  exit 1
+}
+where() {  # waits until the locator finds what is asked for; prints it
+  local at
+  for _ in $(seq 100); do
+    if at=$(wine "$locate" "$@" 2>/dev/null); then echo "${at%$'\r'}"; return 0; fi
+    sleep 0.2
+  done
+  return 1
+}
+gone() {  # waits until the locator no longer finds it
+  for _ in $(seq 100); do
+    wine "$locate" "$@" >/dev/null 2>&1 || return 0
+    sleep 0.2
+  done
+  return 1
+}
+click() {
+  local at
+  at=$(where "$@") || fail "nothing to click at: $*"
+  xdotool mousemove $at click 1
+  sleep 0.3
+}
