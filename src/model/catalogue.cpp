@@ -32,8 +32,11 @@ int MakeBasePath(char *out, int outSize, const char *relative) {
   return 1;
 }
 
+static_assert(sizeof PART_FOLDER_PREFIX - 1 + PART_NAME_MAX == DIR_PATH_SIZE - 1,
+              "a name of PART_NAME_MAX bytes fills an entry behind the prefix");
+
 static void AddPartListEntry(const char *fileName) {
-  if (std::strlen(PART_FOLDER_PREFIX) + std::strlen(fileName) >= DIR_PATH_SIZE) return;
+  if (std::strlen(fileName) > static_cast<size_t>(PART_NAME_MAX)) return;
   char *entry = PartList[partCount];
   std::memset(entry, 0, DIR_PATH_SIZE);
   std::strcpy(entry, PART_FOLDER_PREFIX);
@@ -41,12 +44,17 @@ static void AddPartListEntry(const char *fileName) {
   ++partCount;
 }
 
+void PartSearchPattern(int category, char *out) {
+  std::memset(out, 0, DIR_PATH_SIZE);
+  wsprintfA(out, "kao\\kao-%x-*.bmp", category);
+}
+
 void ScanPartFolder() {
   SetCurrentDirectoryA(baseDir);
   partCount = 0;
 
-  char pattern[DIR_PATH_SIZE] = {0};
-  wsprintfA(pattern, "kao\\kao-%x-*.bmp", currentCategory);
+  char pattern[DIR_PATH_SIZE];
+  PartSearchPattern(currentCategory, pattern);
   char searchPath[MAX_PATH];
   if (!MakeBasePath(searchPath, sizeof searchPath, pattern)) return;
 

@@ -14,10 +14,18 @@ extern char PartList[PART_LIST_SIZE][DIR_PATH_SIZE];
 extern int partCount;
 extern int firstVisible;
 
-// Rebuilds PartList and partCount from baseDir\kao\kao-<category>-*.bmp for
-// currentCategory, in the order the file system returns the names, at most
-// 99. Also makes baseDir the current directory. Names too long for an entry
-// behind "kao\" are skipped.
+// The longest file name a PartList entry holds behind "kao\", in bytes.
+const int PART_NAME_MAX = DIR_PATH_SIZE - 1 - 4;
+
+// The search pattern of a category's part files, relative to baseDir:
+// kao\kao-<category as one lower-case hex digit>-*.bmp, into out
+// (DIR_PATH_SIZE bytes). The platform matches it without regard to case.
+void PartSearchPattern(int category, char *out);
+
+// Rebuilds PartList and partCount from the names that match
+// PartSearchPattern(currentCategory) below baseDir, in the order the file
+// system returns them, at most 99. Also makes baseDir the current
+// directory. Names longer than PART_NAME_MAX are skipped.
 void ScanPartFolder();
 
 // Replaces the first occurrence of find in text by replacement, in place.

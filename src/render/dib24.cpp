@@ -8,6 +8,12 @@ int PaddedWidth(int width) { return (width / 4 + 1) * 4; }
 static bool IsWhite(const unsigned char *p) { return p[0] == 255 && p[1] == 255 && p[2] == 255; }
 static bool IsBlack(const unsigned char *p) { return p[0] == 0 && p[1] == 0 && p[2] == 0; }
 
+bool IsTransparentPixel(const unsigned char *pixel) { return IsWhite(pixel); }
+
+bool TakesPartColour(const unsigned char *pixel, int layer) {
+  return layer == 1 ? !IsBlack(pixel) && !IsWhite(pixel) : IsBlack(pixel);
+}
+
 HBITMAP CreateDib24(HWND window, int width, int height, Pixels24 *pixels) {
   *pixels = Pixels24{nullptr, 0, width, height};
   long long stride = (3LL * width + 3) / 4 * 4;
@@ -34,8 +40,7 @@ void RecolourPixels(unsigned char *pixels, std::size_t byteCount, int blue, int 
                     int layer) {
   for (std::size_t o = 0; o + 3 <= byteCount; o += 3) {
     unsigned char *p = pixels + o;
-    bool paint = layer == 1 ? !IsBlack(p) && !IsWhite(p) : IsBlack(p);
-    if (paint) {
+    if (TakesPartColour(p, layer)) {
       p[0] = static_cast<unsigned char>(blue);
       p[1] = static_cast<unsigned char>(green);
       p[2] = static_cast<unsigned char>(red);
@@ -47,7 +52,7 @@ std::vector<unsigned char> MaskOpaquePixels(const unsigned char *pixels, int pad
                                             int height) {
   std::size_t count = static_cast<std::size_t>(paddedWidth) * height;
   std::vector<unsigned char> mask(count);
-  for (std::size_t i = 0; i < count; ++i) mask[i] = !IsWhite(pixels + i * 3);
+  for (std::size_t i = 0; i < count; ++i) mask[i] = !IsTransparentPixel(pixels + i * 3);
   return mask;
 }
 

@@ -39,15 +39,22 @@ const long long DIB24_MAX_BYTES = 256LL << 20;
 // it has left every context; the pixels live as long as the bitmap.
 HBITMAP CreateDib24(HWND window, int width, int height, Pixels24 *pixels);
 
-// Recolours 24-bit pixels (blue, green, red) in place. On every layer but the
-// face (slot 1) pure black takes the colour; on the face every pixel that is
-// neither pure black nor pure white takes it, which fills the face.
+// The pixel rules, on one 24-bit pixel (blue, green, red). Pure white is
+// transparent on every layer. On every layer but the face (slot 1) pure
+// black takes the part's colour; on the face every pixel that is neither
+// pure black nor pure white takes it, which fills the face. Every other
+// pixel keeps its drawn colour.
+bool IsTransparentPixel(const unsigned char *pixel);
+bool TakesPartColour(const unsigned char *pixel, int layer);
+
+// Recolours 24-bit pixels (blue, green, red) in place: each pixel that takes
+// the part's colour on layer (TakesPartColour) gets the colour.
 void RecolourPixels(unsigned char *pixels, std::size_t byteCount, int blue, int green, int red,
                     int layer);
 
 // The transparency mask of a part image of the given padded width: one byte
 // per pixel in the image's own order (bottom row first, paddedWidth per
-// row), 1 where the pixel is drawn and 0 where it is pure white.
+// row), 1 where the pixel is drawn and 0 where it is transparent.
 std::vector<unsigned char> MaskOpaquePixels(const unsigned char *pixels, int paddedWidth,
                                             int height);
 

@@ -9,9 +9,6 @@
 #include "placement.h"
 #include "portrait.h"
 
-// The face drawn under every hair thumbnail, directly in baseDir.
-static const char HAIR_THUMBNAIL_FACE[] = "kao-1-001.bmp";
-
 int PaletteCellLeft(int index) { return index % PALETTE_CELLS * CELL_PITCH + PALETTE_LEFT; }
 
 void VisiblePartRange(int *first, int *last) {

@@ -19,6 +19,9 @@ const int MARK_TOP = 36;
 const int CROSS_MARK_OFFSET = 25;  // "x": the entry is used by a piece
 const int TICK_MARK_OFFSET = 35;   // "v": the entry is the part being edited
 
+// The face drawn under every hair thumbnail, directly in baseDir.
+const char HAIR_THUMBNAIL_FACE[] = "kao-1-001.bmp";
+
 int PaletteCellLeft(int index);
 
 // The rectangle that holds all five cells (right and bottom exclusive).

@@ -19,18 +19,24 @@ static unsigned long Read32(const unsigned char *p) {
 }
 static long long ReadSigned32(const unsigned char *p) { return static_cast<int>(Read32(p)); }
 
+static bool Refuse(PartFileProblem *problem, PartFileProblem why) {
+  if (problem) *problem = why;
+  return false;
+}
+
 bool ReadPartFileLayout(const unsigned char *bytes, std::size_t headerLength,
-                        unsigned long long fileLength, PartFileLayout *layout) {
+                        unsigned long long fileLength, PartFileLayout *layout,
+                        PartFileProblem *problem) {
   if (headerLength > fileLength) headerLength = static_cast<std::size_t>(fileLength);
-  if (headerLength < FILE_HEADER_SIZE + 12) return false;
-  if (bytes[0] != 'B' || bytes[1] != 'M') return false;
+  if (headerLength >= 2 && (bytes[0] != 'B' || bytes[1] != 'M')) return Refuse(problem, PART_FILE_NOT_BMP);
+  if (headerLength < FILE_HEADER_SIZE + 12) return Refuse(problem, PART_FILE_TOO_SHORT);
   const unsigned char *info = bytes + FILE_HEADER_SIZE;
   unsigned long infoSize = Read32(info);
   bool core = infoSize == 12;
   if (!core && infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 108 &&
       infoSize != 124)
-    return false;
-  if (headerLength < FILE_HEADER_SIZE + infoSize) return false;
+    return Refuse(problem, PART_FILE_HEADER_KIND);
+  if (headerLength < FILE_HEADER_SIZE + infoSize) return Refuse(problem, PART_FILE_TOO_SHORT);
 
   PartFileLayout l = {};
   long long width, height;
@@ -53,20 +59,21 @@ bool ReadPartFileLayout(const unsigned char *bytes, std::size_t headerLength,
   l.topDown = height < 0;
   if (l.topDown) height = -height;
   if (width < 1 || height < 1 || width > PART_FILE_MAX_SIDE || height > PART_FILE_MAX_SIDE)
-    return false;
+    return Refuse(problem, PART_FILE_SIDE);
   l.width = static_cast<int>(width);
   l.height = static_cast<int>(height);
-  if (planes != 1) return false;
+  if (planes != 1) return Refuse(problem, PART_FILE_PLANES);
   int bits = l.bitCount;
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+    return Refuse(problem, PART_FILE_BIT_COUNT);
   bool bitFields = compression == BI_BITFIELDS && (bits == 16 || bits == 32);
-  if (compression != BI_RGB && !bitFields) return false;
+  if (compression != BI_RGB && !bitFields) return Refuse(problem, PART_FILE_COMPRESSED);
 
   unsigned long long tableSize = 0;
   l.tableOffset = FILE_HEADER_SIZE + infoSize;
   if (bits <= 8) {
     unsigned long entries = 1ul << bits;
-    if (coloursUsed > entries) return false;
+    if (coloursUsed > entries) return Refuse(problem, PART_FILE_COLOURS_USED);
     if (coloursUsed) entries = coloursUsed;
     l.tableEntries = static_cast<int>(entries);
     l.tableEntrySize = core ? 3 : 4;
@@ -74,7 +81,7 @@ bool ReadPartFileLayout(const unsigned char *bytes, std::size_t headerLength,
   }
   if (bitFields && infoSize == 40) tableSize = 12;  // the three masks follow the header
   unsigned long long headersEnd = FILE_HEADER_SIZE + infoSize + tableSize;
-  if (headersEnd > fileLength) return false;
+  if (headersEnd > fileLength) return Refuse(problem, PART_FILE_CUT_SHORT);
   // The masks stand right after the first 40 bytes of the information
   // header: behind it for the 40-byte kind, inside it for the longer ones.
   if (bitFields) {
@@ -89,8 +96,8 @@ bool ReadPartFileLayout(const unsigned char *bytes, std::size_t headerLength,
   l.pixelOffset = Read32(bytes + 10);
   // An offset of 0 means the pixels follow the colour table.
   if (l.pixelOffset == 0) l.pixelOffset = headersEnd;
-  if (l.pixelOffset < FILE_HEADER_SIZE + infoSize) return false;
-  if (l.pixelOffset + l.rowSize * l.height > fileLength) return false;
+  if (l.pixelOffset < FILE_HEADER_SIZE + infoSize) return Refuse(problem, PART_FILE_PIXEL_OFFSET);
+  if (l.pixelOffset + l.rowSize * l.height > fileLength) return Refuse(problem, PART_FILE_CUT_SHORT);
   *layout = l;
   return true;
 }
@@ -174,18 +181,23 @@ void DecodePartRows(const PartFileLayout &layout, const unsigned char *headers,
   }
 }
 
-int OpenPartFile(const char *relativePath, PartFile *file) {
+int OpenPartFile(const char *relativePath, PartFile *file, PartFileProblem *problem) {
   char path[MAX_PATH];
-  if (!MakeBasePath(path, sizeof path, relativePath)) return 0;
+  if (!MakeBasePath(path, sizeof path, relativePath)) return Refuse(problem, PART_FILE_PATH_TOO_LONG);
   file->handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file->handle == INVALID_HANDLE_VALUE) return 0;
+  if (file->handle == INVALID_HANDLE_VALUE) return Refuse(problem, PART_FILE_NOT_OPENED);
   LARGE_INTEGER length;
   DWORD read = 0;
-  bool fits = GetFileType(file->handle) == FILE_TYPE_DISK && GetFileSizeEx(file->handle, &length) &&
-              ReadFile(file->handle, file->headers, sizeof file->headers, &read, nullptr) &&
-              ReadPartFileLayout(file->headers, read, static_cast<unsigned long long>(length.QuadPart),
-                                 &file->layout);
+  bool fits;
+  if (GetFileType(file->handle) != FILE_TYPE_DISK)
+    fits = Refuse(problem, PART_FILE_NOT_DISK_FILE);
+  else if (!GetFileSizeEx(file->handle, &length) ||
+           !ReadFile(file->handle, file->headers, sizeof file->headers, &read, nullptr))
+    fits = Refuse(problem, PART_FILE_NOT_READABLE);
+  else
+    fits = ReadPartFileLayout(file->headers, read, static_cast<unsigned long long>(length.QuadPart),
+                              &file->layout, problem);
   if (!fits) ClosePartFile(file);
   return fits;
 }

@@ -32,15 +32,36 @@ struct PartFileLayout {
 // all of a part file that comes before its pixels.
 const std::size_t PART_FILE_HEADERS_SIZE = 14 + 124 + 256 * 4;
 
+// Why a part file is not read: the first rule it breaks.
+enum PartFileProblem {
+  PART_FILE_READ = 0,         // none: the file is read
+  PART_FILE_PATH_TOO_LONG,    // baseDir and the path exceed MAX_PATH - 1
+  PART_FILE_NOT_OPENED,       // missing, a folder, or locked
+  PART_FILE_NOT_DISK_FILE,    // a device or pipe
+  PART_FILE_NOT_READABLE,     // its size or first bytes could not be read
+  PART_FILE_TOO_SHORT,        // ends inside its headers
+  PART_FILE_NOT_BMP,          // no "BM" at its start
+  PART_FILE_HEADER_KIND,      // an information header of another size
+  PART_FILE_SIDE,             // width or height outside 1 to PART_FILE_MAX_SIDE
+  PART_FILE_PLANES,           // not 1 plane
+  PART_FILE_BIT_COUNT,        // not 1, 4, 8, 16, 24 or 32 bits per pixel
+  PART_FILE_COMPRESSED,       // compressed, or bit fields below 16 bits
+  PART_FILE_COLOURS_USED,     // more colours than its bits can index
+  PART_FILE_PIXEL_OFFSET,     // pixels said to start inside the headers
+  PART_FILE_CUT_SHORT,        // colour table or pixel rows past the file's end
+};
+
 // Reads the layout from bytes, the start of a file of fileLength bytes, of
 // which headerLength are given. True when they hold a BMP header that the
 // program reads without running past the file's end: "BM", a known
 // information header (12, 40, 52, 56, 108 or 124 bytes), width and height
 // from 1 to PART_FILE_MAX_SIDE (rows top-down or bottom-up), 1 plane, 1, 4,
 // 8, 16, 24 or 32 bits per pixel, uncompressed (or bit fields for 16 and
-// 32), the colour table and every row of pixels inside the file.
+// 32), the colour table and every row of pixels inside the file. When
+// false, *problem (if given) says which rule the header breaks.
 bool ReadPartFileLayout(const unsigned char *bytes, std::size_t headerLength,
-                        unsigned long long fileLength, PartFileLayout *layout);
+                        unsigned long long fileLength, PartFileLayout *layout,
+                        PartFileProblem *problem = nullptr);
 
 // The same test without the layout.
 bool PartFileHeaderFits(const unsigned char *bytes, std::size_t headerLength,
@@ -65,8 +86,9 @@ struct PartFile {
 // Opens baseDir\relativePath and reads its headers. Returns 0, with nothing
 // left open, when the path is too long for the platform, or the file is
 // missing, not a regular file (a folder, a device), or its headers do not
-// fit (ReadPartFileLayout). The file is shared for reading only while open.
-int OpenPartFile(const char *relativePath, PartFile *file);
+// fit (ReadPartFileLayout); *problem (if given) then says which. The file
+// is shared for reading only while open.
+int OpenPartFile(const char *relativePath, PartFile *file, PartFileProblem *problem = nullptr);
 void ClosePartFile(PartFile *file);
 
 // Rows first to last - 1 of an image, counted from its top.

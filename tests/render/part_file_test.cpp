@@ -42,6 +42,14 @@ bool Fits(const std::vector<std::uint8_t> &bytes) {
   return PartFileHeaderFits(bytes.data(), bytes.size(), bytes.size());
 }
 
+// Why a whole file of these bytes is refused; PART_FILE_READ when it is not.
+PartFileProblem Refusal(const std::vector<std::uint8_t> &bytes) {
+  PartFileLayout layout;
+  PartFileProblem problem = PART_FILE_READ;
+  ReadPartFileLayout(bytes.data(), bytes.size(), bytes.size(), &layout, &problem);
+  return problem;
+}
+
 // A file of one of the formats the program reads: its information header
 // kind, bits per pixel, compression, colour table (or bit masks) and the
 // raw value of each pixel (a colour index, a 16 or 32-bit word, or blue,
@@ -180,32 +188,43 @@ TEST(PartFileHeaderFits, AcceptsOnlyHeadersWhosePixelsLieInTheFile) {
 
   std::vector<std::uint8_t> truncated = good;
   truncated.pop_back();
-  EXPECT_FALSE(Fits(truncated));
+  EXPECT_EQ(Refusal(truncated), PART_FILE_CUT_SHORT);
   EXPECT_FALSE(PartFileHeaderFits(good.data(), good.size(), good.size() - 1));
-  EXPECT_FALSE(Fits(std::vector<std::uint8_t>(good.begin(), good.begin() + 30)));
-  EXPECT_FALSE(Fits(std::vector<std::uint8_t>()));
+  EXPECT_EQ(Refusal(std::vector<std::uint8_t>(good.begin(), good.begin() + 30)), PART_FILE_TOO_SHORT);
+  EXPECT_EQ(Refusal(std::vector<std::uint8_t>()), PART_FILE_TOO_SHORT);
 
-  const std::vector<std::uint8_t> refused[] = {
-      BmpBytes(0, 5, 24),      BmpBytes(5, 0, 24),         BmpBytes(5, -4097, 24),
-      BmpBytes(4097, 1, 24),   BmpBytes(1, 4097, 24),      BmpBytes(5, 5, 7),
-      BmpBytes(5, 5, 8, 41),   BmpBytes(1, 1, 8, 40, 10),  // colour table cut short
-      BmpBytes(5, 5, 8, 40, 0, BI_RLE8),                    BmpBytes(5, 5, 24, 40, 0, BI_BITFIELDS),
+  const struct {
+    std::vector<std::uint8_t> bytes;
+    PartFileProblem problem;
+  } refused[] = {
+      {BmpBytes(0, 5, 24), PART_FILE_SIDE},      {BmpBytes(5, 0, 24), PART_FILE_SIDE},
+      {BmpBytes(5, -4097, 24), PART_FILE_SIDE},  {BmpBytes(4097, 1, 24), PART_FILE_SIDE},
+      {BmpBytes(1, 4097, 24), PART_FILE_SIDE},   {BmpBytes(5, 5, 7), PART_FILE_BIT_COUNT},
+      {BmpBytes(5, 5, 8, 41), PART_FILE_HEADER_KIND},
+      {BmpBytes(1, 1, 8, 40, 10), PART_FILE_CUT_SHORT},  // colour table cut short
+      {BmpBytes(5, 5, 8, 40, 0, BI_RLE8), PART_FILE_COMPRESSED},
+      {BmpBytes(5, 5, 24, 40, 0, BI_BITFIELDS), PART_FILE_COMPRESSED},
   };
-  for (const auto &bytes : refused) EXPECT_FALSE(Fits(bytes)) << &bytes - refused;
+  for (const auto &r : refused) {
+    EXPECT_FALSE(Fits(r.bytes)) << &r - refused;
+    EXPECT_EQ(Refusal(r.bytes), r.problem) << &r - refused;
+  }
 
   std::vector<std::uint8_t> wrong = good;
   wrong[1] = 'A';
-  EXPECT_FALSE(Fits(wrong));
+  EXPECT_EQ(Refusal(wrong), PART_FILE_NOT_BMP);
   wrong = good;
   wrong[26] = 2;  // planes
-  EXPECT_FALSE(Fits(wrong));
+  EXPECT_EQ(Refusal(wrong), PART_FILE_PLANES);
   wrong = good;
   wrong[10] = 0xF0;  // pixels said to start near the end
-  EXPECT_FALSE(Fits(wrong));
+  EXPECT_EQ(Refusal(wrong), PART_FILE_CUT_SHORT);
+  wrong[10] = 50;  // pixels said to start inside the information header
+  EXPECT_EQ(Refusal(wrong), PART_FILE_PIXEL_OFFSET);
   wrong = BmpBytes(5, 5, 8, 40, 256 * 4);
   wrong[46] = 1;
   wrong[47] = 1;  // 257 colours used
-  EXPECT_FALSE(Fits(wrong));
+  EXPECT_EQ(Refusal(wrong), PART_FILE_COLOURS_USED);
 }
 
 // Loads a part file as the drawing does; the size that a click reads
