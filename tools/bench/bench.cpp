@@ -135,7 +135,7 @@ std::vector<std::string> FilesOfPaint() {
     char backHair[DIR_PATH_SIZE];
     if (currentCategory == CAT_HAIR && BackHairPath(PartList[i], backHair)) {
       files.push_back(BasePath(backHair));
-      files.push_back(BasePath("kao-1-001.bmp"));
+      files.push_back(BasePath(HAIR_THUMBNAIL_FACE));
     }
     files.push_back(BasePath(PartList[i]));
   }
@@ -232,7 +232,8 @@ int main() {
     std::fprintf(stderr, "bench: start it in the program folder (no kao folder in %s)\n", programFolder);
     return 1;
   }
-  CopyFileA((std::string(programFolder) + "\\kao-1-001.bmp").c_str(), (work + "\\kao-1-001.bmp").c_str(), FALSE);
+  CopyFileA((std::string(programFolder) + "\\" + HAIR_THUMBNAIL_FACE).c_str(),
+            (work + "\\" + HAIR_THUMBNAIL_FACE).c_str(), FALSE);
   const int LARGEST = 4096;
   WriteLargePart(work + "\\kao\\kao-1-zzz.bmp", LARGEST);
   lstrcpynA(baseDir, work.c_str(), sizeof baseDir);
