@@ -12,6 +12,9 @@ configure_and_build
 if [ -z "${DISPLAY:-}" ]; then
   exec "$top/scripts/demo.sh"
 fi
+# A prefix of its own, with the platform's window handling: the tests'
+# prefix hands windows to no window manager.
+export WINEPREFIX="$build/run-wineprefix"
 trap stop_all EXIT
 start_wineserver
 cd "$build/nigaoe"
