@@ -183,6 +183,33 @@ TEST_F(EditorWindow, IsPlacedAsIfItWere300By200InTheScreensCentre) {
   EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
 }
 
+// The window's client area as it stands on the screen, top row first.
+std::vector<Bgr> ClientPixels(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void *bits;
+  HDC windowDC = GetDC(window);
+  HDC copyDC = CreateCompatibleDC(windowDC);
+  HBITMAP copy = CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(copyDC, copy);
+  BitBlt(copyDC, 0, 0, client.right, client.bottom, windowDC, 0, 0, SRCCOPY);
+  GdiFlush();
+  std::vector<Bgr> pixels;
+  int stride = (client.right * 3 + 3) / 4 * 4;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) {
+      const unsigned char *p = static_cast<unsigned char *>(bits) + y * stride + x * 3;
+      pixels.push_back(Bgr{p[0], p[1], p[2]});
+    }
+  SelectObject(copyDC, previous);
+  DeleteObject(copy);
+  DeleteDC(copyDC);
+  ReleaseDC(window, windowDC);
+  return pixels;
+}
+
 void Place(PartSlot &slot, const char *path, int mode, int x, int y, int width, int height,
            int angle, Bgr colour) {
   std::strcpy(slot.path, path);

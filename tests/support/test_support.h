@@ -67,6 +67,3 @@ void PumpMessages();
 
 // The colour of a pixel of a device context, as blue, green, red.
 Bgr PixelAt(HDC dc, int x, int y);
-
-// The window's client area as it stands on the screen, top row first.
-std::vector<Bgr> ClientPixels(HWND window);
