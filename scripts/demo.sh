@@ -17,7 +17,7 @@ out="$build/demo"
 if [ ! -f "$program/nigaoe.exe" ] || [ ! -f "$locate" ]; then
   "$top/scripts/setup-deps.sh"
   mkdir -p "$build"
-  configure_and_build
+  configure_and_build --target nigaoe window_locate
 fi
 
 # A prefix of its own: its wineserver and every process in it belong to this

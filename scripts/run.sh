@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the editor and starts it. Installs what is missing first (needs root
-# or sudo for apt). The editor runs from a folder of its own, build/run,
-# refreshed from the program folder the build makes (build/nigaoe) but for
-# phot/, where the portraits saved there stay: the build's folder, which the
-# tests inspect and the package is made from, is never used.
+# Builds the program (not the tests) and starts the editor from its run
+# folder, build/run: the package's contents, brought up to date on every
+# start, beside the portraits saved in its phot folder and the parts added
+# to its kao folder. The program folder build/nigaoe, which the build writes
+# and the tests read, is left alone. Installs what is missing first (needs
+# root or sudo for apt).
 # With no display (DISPLAY unset) it runs the demonstration instead, in a
 # virtual display of its own: a portrait built and saved by real input
 # events, with a screenshot of the editor and the saved file left behind.
@@ -15,12 +16,11 @@ if [ -z "${DISPLAY:-}" ]; then
   configure_and_build --target nigaoe window_locate
   exec "$top/scripts/demo.sh"
 fi
-configure_and_build --target nigaoe partcheck
-run="$build/run"
-mkdir -p "$run/phot"
-rm -rf "$run/kao" "$run/help"
-cp -r "$build/nigaoe/kao" "$build/nigaoe/help" "$build/nigaoe/kao-1-001.bmp" "$build/nigaoe/"*.exe "$run/"
+configure_and_build --target run_folder
+# A prefix of its own, with the platform's window handling: the tests'
+# prefix hands windows to no window manager.
+export WINEPREFIX="$build/run-wineprefix"
 trap stop_all EXIT
 start_wineserver
-cd "$run"
+cd "$build/run"
 wine nigaoe.exe

@@ -11,6 +11,7 @@ configure_and_build
 trap stop_all EXIT
 start_display
 start_wineserver
+unmanaged_windows
 cd "$build"
 # A test that fails is run once more: a Wine process now and then fails to
 # start on a loaded machine. A test that fails twice fails the run.

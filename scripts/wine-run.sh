@@ -19,5 +19,7 @@ export WINEARCH=win64
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
+  # No window manager on the tests' display: see unmanaged_windows in common.sh.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
 fi
 exec wine "$@"
