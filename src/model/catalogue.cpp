@@ -10,6 +10,28 @@ int firstVisible = 0;
 
 static const char PART_FOLDER_PREFIX[] = "kao\\";
 
+const char *const CATEGORY_NAMES[CATEGORY_COUNT] = {
+    "back-hair", "face",     "other",     "eyes",  "eyebrows", "nose",    "mouth",
+    "ears",      "disabled", "moustache", "beard", "hair",     "glasses",
+};
+
+int CategoryNamed(const char *name) {
+  for (int category = 0; category < CATEGORY_COUNT; ++category)
+    if (std::strcmp(CATEGORY_NAMES[category], name) == 0) return category;
+  return -1;
+}
+
+int PartNameCategory(const char *fileName) {
+  std::size_t length = std::strlen(fileName);
+  if (length < 10 || CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, fileName, 4, "kao-", 4) != CSTR_EQUAL ||
+      fileName[5] != '-' ||
+      CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, fileName + length - 4, 4, ".bmp", 4) != CSTR_EQUAL)
+    return -1;
+  char digit = static_cast<char>(fileName[4] | 0x20);  // the pattern's digit matches either case
+  int category = digit >= '0' && digit <= '9' ? digit - '0' : digit >= 'a' && digit <= 'f' ? digit - 'a' + 10 : -1;
+  return category < CATEGORY_COUNT ? category : -1;
+}
+
 // True when the last character of text is a backslash. In the system's code
 // page a trail byte can be 0x5C too (code page 932), so the string is walked
 // character by character.

@@ -18,6 +18,9 @@ enum PartCategory {
   CAT_GLASSES = 12,
 };
 
+// Slots 0 to 12 are the categories; 13 to 19 are never used.
+const int CATEGORY_COUNT = CAT_GLASSES + 1;
+
 enum PartMode { MODE_OFF = 0, MODE_SINGLE = 1, MODE_PAIR = 2 };
 
 // The canvas a portrait is made for, and the picture that is saved.
