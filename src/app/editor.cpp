@@ -16,6 +16,7 @@
 
 HINSTANCE appInstance;
 HWND editorWindow;
+static HACCEL editorKeys;
 
 int ReadStartDirectory() {
   char directory[MAX_PATH + 1] = {0};
@@ -36,6 +37,8 @@ HWND CreateEditorWindow(HINSTANCE instance) {
   editorWindow = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_EDITOR), nullptr,
                                     MainDialogProc, 0);
   if (!editorWindow) ShowFailure(nullptr, TEXT_NO_EDITOR_WINDOW, CAPTION_CREATE_DIALOG);
+  // Released by the system with the program's module.
+  if (!editorKeys) editorKeys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_EDITOR_KEYS));
   return editorWindow;
 }
 
@@ -51,35 +54,15 @@ void CentreEditorWindow(HWND window) {
   SetWindowPos(window, HWND_TOP, corner.x, corner.y, 300, 200, SWP_NOSIZE);
 }
 
-unsigned EditorCommandForKey(unsigned key, bool control, bool shift) {
-  static const struct {
-    unsigned key;
-    bool control, shift;
-    unsigned command;
-  } KEYS[] = {
-      {VK_UP, false, false, IDC_MOVE_UP},      {VK_DOWN, false, false, IDC_MOVE_DOWN},
-      {VK_LEFT, false, false, IDC_MOVE_LEFT},  {VK_RIGHT, false, false, IDC_MOVE_RIGHT},
-      {VK_PRIOR, false, false, IDC_PREVIOUS_PAGE}, {VK_NEXT, false, false, IDC_NEXT_PAGE},
-      {VK_DELETE, false, false, IDC_OFF},      {VK_F1, false, false, IDC_SHOW_HELP},
-      {'S', true, false, IDC_SAVE},            {'Z', true, false, IDC_UNDO},
-      {'Y', true, false, IDC_REDO},            {'Z', true, true, IDC_REDO},
-  };
-  for (const auto &k : KEYS)
-    if (k.key == key && k.control == control && k.shift == shift) return k.command;
-  return 0;
-}
-
-bool TranslateEditorKey(HWND editor, const MSG &message) {
-  if (message.message != WM_KEYDOWN || !editor) return false;
+bool TranslateEditorKey(HWND editor, MSG &message) {
+  if (!editor || !editorKeys) return false;
   if (message.hwnd != editor && !IsChild(editor, message.hwnd)) return false;
-  unsigned command = EditorCommandForKey(static_cast<unsigned>(message.wParam), GetKeyState(VK_CONTROL) < 0,
-                                         GetKeyState(VK_SHIFT) < 0);
-  if (!command) return false;
   // A key held down moves a part on, but saves or takes back only once.
-  bool repeated = (message.lParam >> 30) & 1;
-  bool moves = command >= IDC_MOVE_UP && command <= IDC_MOVE_RIGHT;
-  if (!repeated || moves) HandleEditorCommand(editor, command);
-  return true;
+  if (message.message == WM_KEYDOWN && (message.lParam >> 30 & 1)) {
+    WPARAM key = message.wParam;
+    if (key != VK_UP && key != VK_DOWN && key != VK_LEFT && key != VK_RIGHT) return false;
+  }
+  return TranslateAcceleratorW(editor, editorKeys, &message) != 0;
 }
 
 void RunMessageLoop() {
@@ -97,32 +80,23 @@ void RepaintEditor(HWND window) {
   UpdateWindow(window);
 }
 
-// The palette frame of the template, in dialog units.
-static const RECT PALETTE_FRAME_UNITS = {96, 28, 96 + 248, 28 + 88};
-
 // The cells are placed in pixels and the window in dialog units: with a
 // small dialog font the last cell would be cut off. Then the palette frame
 // and the window are made wide (and tall) enough to hold every cell.
 static void FitPaletteToCells(HWND window) {
-  RECT units = PALETTE_FRAME_UNITS;
-  MapDialogRect(window, &units);
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    RECT frame;
-    GetWindowRect(child, &frame);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
-    if (!EqualRect(&frame, &units)) continue;
-    RECT client, outer;
-    GetClientRect(window, &client);
-    PaletteFit fit = FitPalette(frame, {client.right, client.bottom});
-    if (EqualRect(&fit.frame, &frame)) return;
-    SetWindowPos(child, nullptr, fit.frame.left, fit.frame.top, fit.frame.right - fit.frame.left,
-                 fit.frame.bottom - fit.frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    GetWindowRect(window, &outer);
-    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + fit.client.cx - client.right,
-                 outer.bottom - outer.top + fit.client.cy - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return;
-  }
+  HWND palette = GetDlgItem(window, IDC_PALETTE_FRAME);
+  RECT frame, client, outer;
+  GetWindowRect(palette, &frame);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
+  GetClientRect(window, &client);
+  PaletteFit fit = FitPalette(frame, {client.right, client.bottom});
+  if (EqualRect(&fit.frame, &frame)) return;
+  SetWindowPos(palette, nullptr, fit.frame.left, fit.frame.top, fit.frame.right - fit.frame.left,
+               fit.frame.bottom - fit.frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  GetWindowRect(window, &outer);
+  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + fit.client.cx - client.right,
+               outer.bottom - outer.top + fit.client.cy - client.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 static void OnInitDialog(HWND window) {

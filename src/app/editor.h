@@ -11,8 +11,8 @@ extern HWND editorWindow;
 // it does not fit.
 int ReadStartDirectory();
 
-// Creates the editor window from template 13 and keeps its handle in
-// editorWindow. Returns null (and shows why) when it cannot be created.
+// Creates the editor window from template 13, with its menu bar, and keeps
+// its handle in editorWindow; loads its keys. Returns null (and shows why) when it cannot be created.
 HWND CreateEditorWindow(HINSTANCE instance);
 
 // Moves the window so that a 300 x 200 window would sit in the screen's
@@ -23,16 +23,12 @@ void CentreEditorWindow(HWND window);
 // given size.
 POINT EditorWindowPosition(int screenWidth, int screenHeight);
 
-// The command a key stands for in the editor, or 0: the arrows move the
-// part, Page Up and Page Down page the palette, Delete is "OFF", F1 help,
-// Ctrl+S "保存", Ctrl+Z undo, Ctrl+Y and Ctrl+Shift+Z redo.
-unsigned EditorCommandForKey(unsigned key, bool control, bool shift);
-
 // Carries out the command of a key pressed in editor, whichever of its
-// controls has the focus, through the same handling as the buttons. Returns
-// true when message was such a key. Keys of other windows (a preview, a
-// dialog) are left to them.
-bool TranslateEditorKey(HWND editor, const MSG &message);
+// controls has the focus, through the editor's key table (the keys shown in
+// its menu bar) and the same handling as the buttons. A key held down
+// repeats only the moves. Returns true when message was such a key. Keys of
+// other windows (a preview, a dialog) are left to them.
+bool TranslateEditorKey(HWND editor, MSG &message);
 
 // Dispatches messages until the quit message, turning the editor's keys
 // into its commands.

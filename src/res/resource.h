@@ -1,10 +1,14 @@
 // Resource and control ids, shared by the .rc file and the window code.
 #pragma once
 
-// Dialog templates and icon
+// Dialog templates, icon, the editor's menu bar and its keys
 #define IDD_PREVIEW 12
 #define IDD_EDITOR 13
+#define IDD_EXPORT 14
+#define IDD_VERSION 15
 #define IDI_PROGRAM 12
+#define IDR_EDITOR_MENU 13
+#define IDR_EDITOR_KEYS 13
 
 // Editor window: part commands
 #define IDC_OFF 101
@@ -39,9 +43,18 @@
 #define IDC_CLOSE 134
 #define IDC_SHOW_HELP 135
 
-// Editor window: commands that only keys give
+// Editor window: commands of the menu bar and the keys, beside the buttons'
 #define IDC_UNDO 141
 #define IDC_REDO 142
+#define IDC_OPEN_PORTRAIT 150
+#define IDC_SAVE_PORTRAIT 151
+#define IDC_SAVE_PORTRAIT_AS 152
+#define IDC_EXPORT_IMAGE 153
+#define IDC_COPY_IMAGE 154
+#define IDC_SHOW_VERSION 155
+#define IDC_RANDOM_PORTRAIT 170
+#define IDC_RANDOM_PART 171
+#define IDC_CANCEL_DRAG 172
 
 // Editor window: category buttons, 5000 + category number
 #define IDC_CATEGORY_BASE 5000
@@ -58,7 +71,19 @@
 #define IDC_CATEGORY_HAIR 5011
 #define IDC_CATEGORY_GLASSES 5012
 
+// Editor window: the two etched frames, round the canvas and the palette
+#define IDC_CANVAS_FRAME 180
+#define IDC_PALETTE_FRAME 181
+
 // Preview window (its own ids; the editor uses the same numbers otherwise)
 #define IDC_PREVIEW_SAVE 107
 #define IDC_PREVIEW_CANCEL 108
 #define IDC_PREVIEW_HELP 109
+
+// Export options window
+#define IDC_EXPORT_SCALE 201
+#define IDC_EXPORT_TRANSPARENT 202
+#define IDC_EXPORT_SCALE_LABEL 203
+
+// Version window
+#define IDC_VERSION_TEXT 211

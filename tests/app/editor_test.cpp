@@ -210,25 +210,6 @@ TEST_F(EditorWindow, EveryCellFitsInThePaletteFrameAndAnswersAClick) {
   EXPECT_EQ(LayerTable[CAT_NOSE].listIndex, 4);
 }
 
-TEST(EditorKeys, EachKeyStandsForTheCommandOfItsButton) {
-  const struct {
-    unsigned key;
-    bool control, shift;
-    unsigned command;
-  } keys[] = {
-      {VK_UP, false, false, IDC_MOVE_UP},     {VK_DOWN, false, false, IDC_MOVE_DOWN},
-      {VK_LEFT, false, false, IDC_MOVE_LEFT}, {VK_RIGHT, false, false, IDC_MOVE_RIGHT},
-      {VK_PRIOR, false, false, IDC_PREVIOUS_PAGE}, {VK_NEXT, false, false, IDC_NEXT_PAGE},
-      {VK_DELETE, false, false, IDC_OFF},     {VK_F1, false, false, IDC_SHOW_HELP},
-      {'S', true, false, IDC_SAVE},           {'Z', true, false, IDC_UNDO},
-      {'Y', true, false, IDC_REDO},           {'Z', true, true, IDC_REDO},
-      {'S', false, false, 0},                 {VK_UP, true, false, 0},
-      {VK_RETURN, false, false, 0},           {VK_TAB, false, false, 0},
-  };
-  for (const auto &k : keys)
-    EXPECT_EQ(EditorCommandForKey(k.key, k.control, k.shift), k.command) << k.key << " " << k.control;
-}
-
 // Keys pressed on a control of the real editor move, switch off and bring
 // back a part, which the canvas shows.
 TEST_F(EditorWindow, KeysCarryOutTheirCommandsAndUndoTakesThemBack) {
