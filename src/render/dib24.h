@@ -7,20 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-// The pixels of a 24-bit image: rows stored bottom row first, stride bytes
-// apart (3 x width rounded up to a multiple of 4), each pixel blue, green,
-// red.
-struct Pixels24 {
-  unsigned char *bits;
-  int stride;
-  int width;
-  int height;
-};
-
-// The first byte of the pixel in column x of row y, y counted from the top.
-inline unsigned char *PixelAddress(const Pixels24 &image, int x, int y) {
-  return image.bits + static_cast<std::ptrdiff_t>(image.height - 1 - y) * image.stride + x * 3;
-}
+#include "pixels24.h"
 
 // The width of a part's images: the next multiple of 4 strictly above width
 // (40 gives 44, 41 to 43 give 44, 0 gives 4). With a multiple of 4 a row of
