@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include "bmp_file.h"
 #include "failure.h"
 
 #include <algorithm>
@@ -43,22 +44,12 @@ TempDir::~TempDir() { RemoveTree(path_); }
 
 void WriteTestBmp(const std::string &path, int width, int height,
                   const std::function<Bgr(int x, int y)> &pixel) {
-  int rowSize = (width * 3 + 3) / 4 * 4;
-  std::vector<std::uint8_t> bytes(54 + rowSize * height, 0);
-  auto put32 = [&](int at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = (v >> (8 * i)) & 0xFF;
-  };
-  bytes[0] = 'B';
-  bytes[1] = 'M';
-  put32(2, bytes.size());
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, width);
-  put32(22, height);
-  bytes[26] = 1;
-  bytes[28] = 24;
+  std::vector<std::uint8_t> bytes(BmpFileSize(width, height));
+  if (bytes.empty()) return;
+  WriteBmpHeaders(bytes.data(), width, height);
+  std::uint32_t rowSize = BmpRowSize(width);
   for (int y = 0; y < height; ++y) {
-    std::uint8_t *row = &bytes[54 + (height - 1 - y) * rowSize];
+    std::uint8_t *row = &bytes[BMP_HEADER_SIZE + (height - 1 - y) * rowSize];
     for (int x = 0; x < width; ++x) {
       Bgr p = pixel(x, y);
       row[x * 3] = p.blue;

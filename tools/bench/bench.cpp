@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "bmp_export.h"
+#include "bmp_file.h"
 #include "catalogue.h"
 #include "commands.h"
 #include "editor.h"
@@ -175,23 +176,18 @@ bool CopyFolder(const std::string &from, const std::string &to) {
 
 // A 24-bit file of side x side pixels: black rings on white.
 void WriteLargePart(const std::string &path, int side) {
-  int rowSize = (side * 3 + 3) / 4 * 4;
-  std::vector<unsigned char> bytes(54 + static_cast<size_t>(rowSize) * side, 255);
-  auto put = [&](int at, unsigned v) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = (v >> (8 * i)) & 0xFF;
-  };
-  std::fill(bytes.begin(), bytes.begin() + 54, 0);
-  bytes[0] = 'B', bytes[1] = 'M';
-  put(2, static_cast<unsigned>(bytes.size())), put(10, 54), put(14, 40), put(18, side), put(22, side);
-  bytes[26] = 1, bytes[28] = 24;
+  std::uint32_t rowSize = BmpRowSize(side);
+  std::vector<std::uint8_t> rows(static_cast<size_t>(rowSize) * side, 255);
   for (int y = 0; y < side; ++y)
     for (int x = 0; x < side; ++x) {
       int dx = x - side / 2, dy = y - side / 2;
       if ((dx * dx + dy * dy) / 4096 % 7 == 0) {
-        unsigned char *p = &bytes[54 + static_cast<size_t>(y) * rowSize + x * 3];
+        std::uint8_t *p = &rows[static_cast<size_t>(y) * rowSize + x * 3];
         p[0] = p[1] = p[2] = 0;
       }
     }
+  std::vector<std::uint8_t> bytes(BmpFileSize(side, side));
+  AssembleBmpFile(bytes.data(), side, side, rows.data());
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
