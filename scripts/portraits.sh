@@ -8,7 +8,7 @@
 # to docs/portrait-3.png (three times the size, pixels kept square),
 # docs/editor.png and docs/part-library.png (twice the size). Run by hand;
 # builds first when the program is missing. Exits non-zero when a step fails.
-set -eu
+set -euo pipefail
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/drive.sh"
 program="$build/nigaoe"
@@ -29,13 +29,12 @@ mkdir -p "$out"
 trap stop_all EXIT
 start_display
 start_wineserver
-# No window manager: without this Wine waits 2 s whenever a dialog closes.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+unmanaged_windows
 
 
-# The category buttons, by the category's digit in the part file names.
-declare -A button=([1]=5001 [2]=5002 [3]=5003 [4]=5004 [5]=5005 [6]=5006 [7]=5007 [9]=5009 [a]=5010 [b]=5011
-                   [c]=5012)
+# The button of a category: 5000 plus the value of the category's digit in
+# the part file names (kao-b-... is the hair, 5011).
+category_button() { echo $((5000 + 16#$1)); }
 
 # choose <digit> <rest>: chooses kao-<digit>-<rest>.bmp in the palette, which
 # lists a category's files in name order, five to a page.
@@ -43,7 +42,7 @@ choose() {
   local index
   index=$(ls "$program/kao" | LC_ALL=C sort | grep "^kao-$1-" | grep -n -x "kao-$1-$2.bmp" | cut -d: -f1)
   [ -n "$index" ] || fail "no part kao-$1-$2.bmp"
-  click button "${button[$1]}"
+  click button "$(category_button "$1")"
   for _ in $(seq $(((index - 1) / 5))); do click button 132; done
   local cell=$(((index - 1) % 5)) x y
   read -r x y <<<"$(where cell $cell)" || fail "no palette cell $cell"
@@ -59,7 +58,7 @@ choose() {
 # <row>,<column> of a basic colour.
 colour() {
   local left top right bottom found x y
-  click button "${button[$1]}"
+  click button "$(category_button "$1")"
   click button 120
   read -r left top <<<"$(where colour 0 0)" || fail "no colour dialog"
   if [ "${2#*,}" != "$2" ]; then
@@ -111,7 +110,8 @@ portrait() {
   click button 133  # 保存: capture and preview
   click preview 107 # the preview's 保存
   local dialog
-  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "ファイルの保存" | head -n 1) || fail "no Save-As dialog"
+  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "ファイルの保存") || fail "no Save-As dialog"
+  dialog=${dialog%%$'\n'*}
   xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
   sleep 0.5
   local target

@@ -16,12 +16,6 @@
 
 namespace {
 
-const char *const CATEGORY_NAMES[] = {
-    "back hair", "face", "other pieces", "eyes", "eyebrows", "nose", "mouth",
-    "ears",      "disabled", "moustache", "beard", "hair", "glasses",
-};
-static_assert(sizeof CATEGORY_NAMES / sizeof *CATEGORY_NAMES == CAT_GLASSES + 1, "a name per category");
-
 const unsigned char BLACK_PIXEL[3] = {0, 0, 0};
 
 void Report(PartCheck &check, const std::string &file, bool skipped, const std::string &what) {
@@ -189,7 +183,7 @@ void CheckHairPairs(PartCheck &check, const std::vector<std::string> &hairs,
   for (const FoundName &backHair : backHairs) {
     if (reached.count(backHair.name)) continue;
     ++orphans;
-    Report(check, "kao\\" + backHair.name, true,
+    Report(check, PART_FOLDER_PREFIX + backHair.name, true,
            "no hair in the palette leads to this back hair: it shows only with the hair "
            "kao-b-<the same name>.bmp");
   }
@@ -213,7 +207,7 @@ void CheckCategoryList(PartCheck &check, int category, const std::vector<FoundNa
   std::set<std::string> shown(listed->begin(), listed->end());
   bool beyond = false;
   for (const FoundName &file : files) {
-    std::string path = "kao\\" + file.name;
+    std::string path = PART_FOLDER_PREFIX + file.name;
     if (shown.count(path)) continue;
     if (file.name.size() > static_cast<size_t>(PART_NAME_MAX)) {
       Report(check, path, true,
@@ -259,9 +253,9 @@ void CheckKaoFolder(PartCheck &check) {
     return;
   }
   // Every file a category's search finds, by category.
-  std::vector<FoundName> files[CAT_GLASSES + 1];
+  std::vector<FoundName> files[CATEGORY_COUNT];
   std::set<std::string> named;
-  for (int category = 0; category <= CAT_GLASSES; ++category) {
+  for (int category = 0; category < CATEGORY_COUNT; ++category) {
     char pattern[DIR_PATH_SIZE];
     PartSearchPattern(category, pattern);
     if (!FindNames(pattern, &files[category])) {
@@ -279,14 +273,14 @@ void CheckKaoFolder(PartCheck &check) {
   for (const FoundName &file : all)
     if (!named.count(file.name) &&
         !(file.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
-      Report(check, "kao\\" + file.name, true,
+      Report(check, PART_FOLDER_PREFIX + file.name, true,
              "not a part name: the editor lists kao-<category>-<name>.bmp, category 0-9 or a-c");
 
   std::vector<std::string> hairs;
-  for (int category = 0; category <= CAT_GLASSES; ++category) {
+  for (int category = 0; category < CATEGORY_COUNT; ++category) {
     if (category == CAT_DISABLED) {
       for (const FoundName &file : files[category])
-        Report(check, "kao\\" + file.name, true,
+        Report(check, PART_FOLDER_PREFIX + file.name, true,
                CategoryText(category) + " never shows: its button is always greyed out");
       continue;
     }
@@ -296,7 +290,7 @@ void CheckKaoFolder(PartCheck &check) {
     if (category == CAT_HAIR) hairs = listed;
     for (const FoundName &file : files[category])
       if (file.name.size() <= static_cast<size_t>(PART_NAME_MAX))
-        CheckPartFile(check, "kao\\" + file.name, category);
+        CheckPartFile(check, PART_FOLDER_PREFIX + file.name, category);
   }
   CheckHairPairs(check, hairs, files[CAT_BACK_HAIR]);
 }

@@ -8,8 +8,6 @@ char PartList[PART_LIST_SIZE][DIR_PATH_SIZE];
 int partCount = 0;
 int firstVisible = 0;
 
-static const char PART_FOLDER_PREFIX[] = "kao\\";
-
 const char *const CATEGORY_NAMES[CATEGORY_COUNT] = {
     "back-hair", "face",     "other",     "eyes",  "eyebrows", "nose",    "mouth",
     "ears",      "disabled", "moustache", "beard", "hair",     "glasses",

@@ -28,6 +28,9 @@ int CategoryNamed(const char *name);
 // name.
 int PartNameCategory(const char *fileName);
 
+// What a part file's path starts with, relative to baseDir: the kao folder.
+const char PART_FOLDER_PREFIX[] = "kao\\";
+
 // The longest file name a PartList entry holds behind "kao\", in bytes.
 const int PART_NAME_MAX = DIR_PATH_SIZE - 1 - 4;
 

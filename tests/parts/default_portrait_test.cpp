@@ -75,7 +75,7 @@ Layer PlaceLayer(const std::string &name) {
 std::map<int, Layer> ComposeDefaultPortrait(const std::string &face) {
   std::map<int, std::string> first = {{CAT_FACE, face}};
   for (const std::string &name : ShippedPartNames()) {
-    int category = CategoryOfName(name);
+    int category = PartNameCategory(name.c_str());
     if (category != CAT_BACK_HAIR && !first.count(category)) first[category] = name;
   }
   std::map<int, Layer> layers;
@@ -91,7 +91,7 @@ class DefaultPortrait : public testing::Test {
  protected:
   void SetUp() override {
     for (const std::string &name : ShippedPartNames())
-      if (CategoryOfName(name) == CAT_FACE) portraits.push_back(ComposeDefaultPortrait(name));
+      if (PartNameCategory(name.c_str()) == CAT_FACE) portraits.push_back(ComposeDefaultPortrait(name));
     ASSERT_FALSE(portraits.empty());
     for (auto &portrait : portraits)
       for (int category : {CAT_FACE, CAT_OTHER, CAT_EYES, CAT_EYEBROWS, CAT_NOSE, CAT_MOUTH, CAT_EARS,
@@ -215,7 +215,7 @@ TEST_F(DefaultPortrait, NothingDrawnLaterHidesTheFeatures) {
       }
     }
   });  for (const std::string &name : ShippedPartNames()) {
-    if (CategoryOfName(name) != CAT_MOUSTACHE) continue;
+    if (PartNameCategory(name.c_str()) != CAT_MOUSTACHE) continue;
     Layer moustache = PlaceLayer(name);
     for (int feature : {CAT_NOSE, CAT_MOUTH}) {
       const Layer &below = portraits.front()[feature];

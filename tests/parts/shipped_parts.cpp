@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "catalogue.h"
 #include "portrait.h"
 #include "selection.h"
 
@@ -51,20 +52,12 @@ std::string ShippedPartPath(const std::string &name) { return std::string(baseDi
 
 std::vector<std::string> ShippedPartNames() { return FolderNames(std::string(baseDir) + "\\kao"); }
 
-int CategoryOfName(const std::string &name) {
-  if (name.size() < 6 || name.compare(0, 4, "kao-") != 0 || name[5] != '-') return -1;
-  char digit = name[4];
-  if (digit >= '0' && digit <= '9') return digit - '0';
-  if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
-  return -1;
-}
-
 PartPosition DefaultPosition(const std::string &name, int width, int height) {
-  int category = CategoryOfName(name);
+  int category = PartNameCategory(name.c_str());
   if (category == CAT_BACK_HAIR) return {0, 0, false};
   Placement placement;
   if (category == CAT_OTHER) {
-    std::string path = "kao\\" + name;
+    std::string path = PART_FOLDER_PREFIX + name;
     placement = PiecePlacement(OtherPieceKind(path.c_str()), width, height);
   } else {
     placement = DefaultPlacement(category, width, height);

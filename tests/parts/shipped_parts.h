@@ -25,9 +25,6 @@ std::vector<std::string> ShippedPartNames();
 // baseDir\kao\name.
 std::string ShippedPartPath(const std::string &name);
 
-// The category digit's value in a name kao-<digit>-...bmp, or -1.
-int CategoryOfName(const std::string &name);
-
 // Where the program puts a new part of this file: the left (or only) copy's
 // position on the canvas and whether a mirrored copy goes with it. The back
 // hair lies where slot 0 starts, at the canvas corner.
