@@ -350,13 +350,12 @@ namespace {
 // Runs ReadStartDirectory with the current directory at path and puts
 // everything back afterwards.
 int ReadStartDirectoryIn(const std::string &path, std::string &read) {
-  char savedDir[MAX_PATH], savedBase[DIR_PATH_SIZE];
+  char savedDir[MAX_PATH];
   GetCurrentDirectoryA(sizeof savedDir, savedDir);
-  std::memcpy(savedBase, baseDir, sizeof savedBase);
+  ScopedSwap keepBase(baseDir);
   int result = -1;
   if (SetCurrentDirectoryA(path.c_str())) result = ReadStartDirectory();
   read = baseDir;
-  std::memcpy(baseDir, savedBase, sizeof baseDir);
   SetCurrentDirectoryA(savedDir);
   return result;
 }
@@ -373,15 +372,15 @@ TEST(StartDirectory, NonAsciiFoldersAreReadAndScanned) {
   EXPECT_EQ(lstrcmpiA(read.c_str(), folder.c_str()), 0);
   EXPECT_TRUE(failures.entries().empty());
 
-  char savedBase[DIR_PATH_SIZE];
-  std::memcpy(savedBase, baseDir, sizeof savedBase);
+  ScopedSwap keepBase(baseDir);
+  ScopedSwap keepCount(partCount), keepCategory(currentCategory);
+  char startDir[MAX_PATH];
+  GetCurrentDirectoryA(sizeof startDir, startDir);
   lstrcpynA(baseDir, read.c_str(), sizeof baseDir);
   currentCategory = CAT_FACE;
   ScanPartFolder();
   EXPECT_EQ(partCount, 1);
-  std::memcpy(baseDir, savedBase, sizeof baseDir);
-  SetCurrentDirectoryA(savedBase);
-  partCount = 0;
+  SetCurrentDirectoryA(startDir);  // the scan made the folder current
 }
 
 TEST(StartDirectory, AFolderLongerThanBaseDirStopsTheProgramWithAMessage) {

@@ -520,8 +520,7 @@ TEST_P(EditorSoak, RandomActionsLeaveNoTrace) {
   FailureLog failures;
   ResetPortrait();
   // Help is shown to nobody: the page counts as opened.
-  HelpLauncher savedHelp = openWithSystemHandler;
-  openWithSystemHandler = [](HWND, const char *) { return 1; };
+  ScopedSwap<HelpLauncher> help(openWithSystemHandler, [](HWND, const char *) { return 1; });
 
   EditorSide state;
   side = &state;
@@ -544,7 +543,6 @@ TEST_P(EditorSoak, RandomActionsLeaveNoTrace) {
   player.join();
   DestroyWindow(state.soakWindow);
   CloseHandle(state.answered);
-  openWithSystemHandler = savedHelp;
   SetCurrentDirectoryA(startDirectory);
 
   std::printf("seed %d: %d random actions after the tour in %.1f s; free GDI handles %d -> %d; "

@@ -22,13 +22,11 @@ TEST(HelpPages, CommandLineQuotesTheBrowserAndAnAddressWithBlanks) {
 }
 
 TEST(HelpPages, AddressesNameTheShippedPagesBelowTheProgramFolder) {
-  char saved[DIR_PATH_SIZE];
-  std::memcpy(saved, baseDir, sizeof saved);
+  ScopedSwap keepBase(baseDir);
   std::strcpy(baseDir, "C:\\nigaoe");
   EXPECT_EQ(BasePath(HELP_PAGE_EDITOR), "C:\\nigaoe\\help\\editor.html");
   EXPECT_EQ(BasePath(HELP_PAGE_PREVIEW), "C:\\nigaoe\\help\\preview.html");
   EXPECT_NE(BasePath(HELP_PAGE_EDITOR), BasePath(HELP_PAGE_PREVIEW));
-  std::memcpy(baseDir, saved, sizeof baseDir);
 }
 
 // The system's handler first, the fixed browser only when it fails, a
@@ -36,9 +34,14 @@ TEST(HelpPages, AddressesNameTheShippedPagesBelowTheProgramFolder) {
 TEST(HelpPages, OpenTheSystemsHandlerThenTheFixedBrowserThenTellTheFailure) {
   static std::string tried;
   static bool systemStarts, browserStarts;
-  HelpLauncher savedSystem = openWithSystemHandler, savedBrowser = openWithFixedBrowser;
-  openWithSystemHandler = [](HWND, const char *address) { tried += std::string("system ") + address + ";"; return systemStarts ? 1 : 0; };
-  openWithFixedBrowser = [](HWND, const char *address) { tried += std::string("browser ") + address + ";"; return browserStarts ? 1 : 0; };
+  ScopedSwap<HelpLauncher> system(openWithSystemHandler, [](HWND, const char *address) {
+    tried += std::string("system ") + address + ";";
+    return systemStarts ? 1 : 0;
+  });
+  ScopedSwap<HelpLauncher> browser(openWithFixedBrowser, [](HWND, const char *address) {
+    tried += std::string("browser ") + address + ";";
+    return browserStarts ? 1 : 0;
+  });
   const struct {
     bool system, browser;
     const char *tried;
@@ -61,7 +64,6 @@ TEST(HelpPages, OpenTheSystemsHandlerThenTheFixedBrowserThenTellTheFailure) {
       EXPECT_EQ(failures.entries()[0].caption, CAPTION_CREATE_PROCESS);
     }
   }
-  openWithSystemHandler = savedSystem, openWithFixedBrowser = savedBrowser;
 }
 
 }  // namespace

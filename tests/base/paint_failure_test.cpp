@@ -24,13 +24,12 @@ TEST(ShowPaintFailure, APaintInsideTheOpenBoxShowsNothingAndEndsNothing) {
   FailureLog recorder;
   static int boxes = 0;
   boxes = 0;
-  FailureReporter saved = failureReporter;
-  failureReporter = [](HWND, const char *, const char *) {
+  ScopedSwap<FailureReporter> reporter(failureReporter, [](HWND, const char *, const char *) {
     ++boxes;
     BeginPaintFailures();
     ShowPaintFailure(nullptr, "nested", "n");
     EndPaintFailures();
-  };
+  });
   BeginPaintFailures();
   ShowPaintFailure(nullptr, "outer", "o");
   ShowPaintFailure(nullptr, "outer again", "o");
@@ -40,7 +39,6 @@ TEST(ShowPaintFailure, APaintInsideTheOpenBoxShowsNothingAndEndsNothing) {
   ShowPaintFailure(nullptr, "next paint", "o");
   EXPECT_EQ(boxes, 2);
   EndPaintFailures();
-  failureReporter = saved;
 }
 
 }  // namespace

@@ -13,22 +13,16 @@
 
 namespace {
 
-// Points baseDir at a fresh folder and puts baseDir and the current
-// directory back afterwards.
+// Points baseDir at a fresh folder and puts baseDir, the catalogue and the
+// current directory back afterwards.
 class PartScan : public testing::Test {
  protected:
   void SetUp() override {
     GetCurrentDirectoryA(sizeof savedDir_, savedDir_);
-    std::memcpy(savedBase_, baseDir, sizeof savedBase_);
     lstrcpynA(baseDir, dir_.path().c_str(), sizeof baseDir);
     CreateDirectoryA((dir_ / "kao").c_str(), nullptr);
   }
-  void TearDown() override {
-    SetCurrentDirectoryA(savedDir_);
-    std::memcpy(baseDir, savedBase_, sizeof baseDir);
-    currentCategory = 0;
-    partCount = 0;
-  }
+  void TearDown() override { SetCurrentDirectoryA(savedDir_); }
   void Touch(const std::string &name) { WriteFileBytes(dir_ / ("kao\\" + name), {'B', 'M'}); }
   // Makes a file whose full path is longer than the ANSI calls take.
   bool TouchLong(const std::string &name) {
@@ -42,7 +36,9 @@ class PartScan : public testing::Test {
   }
   TempDir dir_;
   char savedDir_[MAX_PATH];
-  char savedBase_[DIR_PATH_SIZE];
+  ScopedSwap<char[DIR_PATH_SIZE]> keepBase_{baseDir};
+  ScopedSwap<char[PART_LIST_SIZE][DIR_PATH_SIZE]> keepList_{PartList};
+  ScopedSwap<int> keepCategory_{currentCategory}, keepCount_{partCount};
 };
 
 TEST_F(PartScan, ListsTheCategorysFilesWithTheFolderPrefix) {
@@ -122,8 +118,7 @@ TEST_F(PartScan, ABaseDirTooLongForThePatternFindsNothing) {
 }
 
 TEST(BasePath, JoinsWithOneSeparatorAndRespectsTheLimit) {
-  char saved[DIR_PATH_SIZE];
-  std::memcpy(saved, baseDir, sizeof saved);
+  ScopedSwap keepBase(baseDir);
   struct Case {
     const char *base, *relative, *want;
   } cases[] = {
@@ -144,7 +139,6 @@ TEST(BasePath, JoinsWithOneSeparatorAndRespectsTheLimit) {
   char small[8];
   lstrcpynA(baseDir, "C:\\work", sizeof baseDir);
   EXPECT_EQ(MakeBasePath(small, sizeof small, "kao"), 0);
-  std::memcpy(baseDir, saved, sizeof baseDir);
 }
 
 TEST(ReplaceSubstringTest, ReplacesTheFirstOccurrenceOnly) {

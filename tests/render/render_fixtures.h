@@ -20,11 +20,9 @@
 class PartFolder {
  public:
   PartFolder() {
-    std::memcpy(savedBaseDir_, baseDir, sizeof baseDir);
     CreateDirectoryA((dir_ / "kao").c_str(), nullptr);
     lstrcpynA(baseDir, dir_.path().c_str(), sizeof baseDir);
   }
-  ~PartFolder() { std::memcpy(baseDir, savedBaseDir_, sizeof baseDir); }
   // The full path of a path relative to the folder, e.g. kao\kao-3-001.bmp.
   std::string operator/(const std::string &relative) const { return dir_ / relative; }
   // Writes a part file of one colour with a different pixel where marked.
@@ -35,7 +33,7 @@ class PartFolder {
 
  private:
   TempDir dir_;
-  char savedBaseDir_[DIR_PATH_SIZE];
+  ScopedSwap<char[DIR_PATH_SIZE]> keepBase_{baseDir};
 };
 
 // A 24-bit DIB section of width x height selected into a memory context,

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,6 +36,36 @@ const Bgr BLACK = {0, 0, 0};
 // Writes a 24-bit BMP file whose pixel (x, y), y from the top, is pixel(x, y).
 void WriteTestBmp(const std::string &path, int width, int height,
                   const std::function<Bgr(int x, int y)> &pixel);
+
+// Keeps a process-wide record (a hook, baseDir, the catalogue) as it was
+// and gives it back when the object goes, however the test ends: a failed
+// ASSERT returns early. ScopedSwap keep(global, value) also sets it.
+template <typename T>
+class ScopedSwap {
+ public:
+  explicit ScopedSwap(T &global) : global_(global), saved_(global) {}
+  ScopedSwap(T &global, T value) : ScopedSwap(global) { global_ = value; }
+  ~ScopedSwap() { global_ = saved_; }
+  ScopedSwap(const ScopedSwap &) = delete;
+  ScopedSwap &operator=(const ScopedSwap &) = delete;
+
+ private:
+  T &global_;
+  T saved_;
+};
+// Arrays (baseDir, PartList) are kept byte for byte.
+template <typename T, std::size_t N>
+class ScopedSwap<T[N]> {
+ public:
+  explicit ScopedSwap(T (&global)[N]) : global_(global) { std::memcpy(saved_, global, sizeof saved_); }
+  ~ScopedSwap() { std::memcpy(global_, saved_, sizeof saved_); }
+  ScopedSwap(const ScopedSwap &) = delete;
+  ScopedSwap &operator=(const ScopedSwap &) = delete;
+
+ private:
+  T (&global_)[N];
+  T saved_[N];
+};
 
 // Writes bytes to a file as they are.
 void WriteFileBytes(const std::string &path, const std::vector<std::uint8_t> &bytes);
