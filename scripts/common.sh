@@ -25,6 +25,12 @@ start_display() {
   xvfb_pid=$!
   export DISPLAY=":$n"
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  if ! kill -0 "$xvfb_pid" 2>/dev/null || [ ! -e "/tmp/.X11-unix/X$n" ]; then
+    echo "$(basename "$0" .sh): the virtual display (Xvfb :$n) did not start" >&2
+    kill "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+    return 1
+  fi
 }
 
 start_wineserver() {
@@ -43,6 +49,18 @@ start_wineserver() {
 # with xdotool and keeps the default.
 unmanaged_windows() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+}
+
+# Help pages open in the desktop's browser: .html and .htm as htmlfile,
+# whose open command in a prefix is winebrowser, which hands the page to
+# xdg-open. A fresh prefix has neither association, and the shell then falls
+# back to Wine's own browser, which shows a blank page with its HTML engine
+# switched off (WINEDLLOVERRIDES above).
+associate_help_pages() {
+  local kind
+  for kind in .html .htm; do
+    wine reg add "HKCR\\$kind" /ve /d htmlfile /f >/dev/null 2>&1 </dev/null || true
+  done
 }
 
 stop_all() {

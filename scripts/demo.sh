@@ -8,7 +8,7 @@
 # Leaves $BUILD_DIR/demo/editor.png and $BUILD_DIR/demo/portrait.bmp
 # (default build/) and prints both paths. Builds first when the program is
 # missing. Exits non-zero when any step fails.
-set -eu
+set -euo pipefail
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/drive.sh"
 program="$build/nigaoe"
@@ -65,8 +65,8 @@ convert "$out/screen.png" -crop "80x100+$cx+$cy" +repage "$out/canvas.png"
 
 click button 133  # 保存: capture and preview
 click preview 107 # the preview's 保存
-dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "ファイルの保存" | head -n 1) \
-  || fail "no Save-As dialog"
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "ファイルの保存") || fail "no Save-As dialog"
+dialog=${dialog%%$'\n'*}
 xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
 sleep 0.5
 target=$(winepath -w "$out/portrait.bmp" 2>/dev/null | tr -d '\r')

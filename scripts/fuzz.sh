@@ -67,6 +67,6 @@ for name in "${targets[@]}"; do
   last=$(grep -E '^#[0-9]+' "$out/$name.log" | tail -n 1)
   cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
   ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")
-  corpus=$(ls "$out/corpus/$name" | wc -l)
-  echo "fuzz: $name: $runs executions in $seconds s, clean; coverage $cov edges ($ft features); corpus $corpus inputs"
+  corpus=$(sed -n 's/.* corp: \([^ ]*\).*/\1/p' <<<"$last")
+  echo "fuzz: $name: $runs executions in $seconds s, clean; coverage $cov edges ($ft features); corpus $corpus (inputs/bytes)"
 done

@@ -22,5 +22,6 @@ configure_and_build --target run_folder
 export WINEPREFIX="$build/run-wineprefix"
 trap stop_all EXIT
 start_wineserver
+associate_help_pages
 cd "$build/run"
 wine nigaoe.exe
