@@ -40,7 +40,7 @@ category_button() { echo $((5000 + 16#$1)); }
 # lists a category's files in name order, five to a page.
 choose() {
   local index
-  index=$(ls "$program/kao" | LC_ALL=C sort | grep "^kao-$1-" | grep -n -x "kao-$1-$2.bmp" | cut -d: -f1)
+  index=$(ls "$program/kao" | LC_ALL=C sort | grep "^kao-$1-" | grep -n -x "kao-$1-$2.bmp" | cut -d: -f1 || true)
   [ -n "$index" ] || fail "no part kao-$1-$2.bmp"
   click button "$(category_button "$1")"
   for _ in $(seq $(((index - 1) / 5))); do click button 132; done
