@@ -245,7 +245,7 @@ int DifferingFromFreshPaint(HWND window) {
   Frame frame;
   int differing = -1;
   if (OpenFrame(window, dc, width, height, &frame)) {
-    PaintEditor(window, frame.dc);
+    PaintEditor(window, frame.dc, &frame.pixels);
     GdiFlush();
     differing = 0;
     for (int y = 0; y < height; ++y)

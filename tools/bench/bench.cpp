@@ -269,7 +269,7 @@ int main() {
   double d = Median([&](int) {
     Frame frame;
     if (!OpenFrame(window, nullptr, client.right, client.bottom, &frame)) return;
-    PaintEditor(window, frame.dc);
+    PaintEditor(window, frame.dc, &frame.pixels);
     CloseFrame(&frame);
   });
   double f = Median([&](int) { GlobalFree(MakeBmpFileImage(window, canvasX, canvasY, CANVAS_WIDTH, CANVAS_HEIGHT)); });
