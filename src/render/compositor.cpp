@@ -5,6 +5,7 @@
 
 #include "dib24.h"
 #include "memory_dc.h"
+#include "paint_clock.h"
 #include "paint_failure.h"
 #include "parallelogram.h"
 #include "part_file.h"
@@ -56,6 +57,14 @@ RowSpan FileRowsFor(const RECT &area, int height, int fileHeight) {
           static_cast<int>(std::min<long long>(fileHeight, 1LL * area.bottom * fileHeight / height + margin))};
 }
 
+void ReleaseBlock(HBITMAP bitmap, HDC imageDC, HGDIOBJ previous) {
+  PaintStage stage = EnterStage(STAGE_IMAGES);
+  SelectObject(imageDC, previous);
+  DeleteMemoryDC(imageDC);
+  DeleteObject(bitmap);
+  LeaveStage(stage);
+}
+
 // The block area of the part's image, mirrored for the right copy of a
 // pair, stretched from the part file in loader (fileWidth x fileHeight)
 // into a new image of whole words a row (one block of pixels), selected
@@ -68,54 +77,81 @@ HBITMAP StretchBlock(HWND window, HDC like, HDC loader, int fileWidth, int fileH
   int columns = (area.right - area.left + 3) / 4 * 4;
   HBITMAP bitmap = CreateDib24(window, columns, rows, image);
   if (!bitmap) return nullptr;
+  PaintStage stage = EnterStage(STAGE_IMAGES);
   *imageDC = CreateCompatibleDC(like);
   if (!*imageDC) {
-    ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
     DeleteObject(bitmap);
+    LeaveStage(stage);
+    ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
     return nullptr;
   }
   *previous = SelectObject(*imageDC, bitmap);
+  EnterStage(STAGE_STRETCH);
   // The block's corner is the image's (area.left, area.top). The context
   // keeps its default stretching mode, which ANDs the pixels that a
   // reduction combines, so that dark lines survive.
   int x = mirrored ? part.width - 1 - area.left : -area.left;
-  if (!StretchBlt(*imageDC, x, -area.top, mirrored ? -part.width : part.width, part.height, loader, 0,
-                  0, fileWidth, fileHeight, SRCCOPY)) {
-    SelectObject(*imageDC, *previous);
-    DeleteMemoryDC(*imageDC);
-    DeleteObject(bitmap);
-    return nullptr;
-  }
+  bool stretched = StretchBlt(*imageDC, x, -area.top, mirrored ? -part.width : part.width, part.height,
+                              loader, 0, 0, fileWidth, fileHeight, SRCCOPY);
   GdiFlush();
-  return bitmap;
+  LeaveStage(stage);
+  if (stretched) return bitmap;
+  ReleaseBlock(bitmap, *imageDC, *previous);
+  return nullptr;
 }
 
-void ReleaseBlock(HBITMAP bitmap, HDC imageDC, HGDIOBJ previous) {
-  SelectObject(imageDC, previous);
-  DeleteMemoryDC(imageDC);
-  DeleteObject(bitmap);
+
+// Draws a copy from its block of the part's image (columns a row, a
+// multiple of 4, bottom row first): masked where pure white, recoloured and
+// mapped onto the turned rectangle.
+void DrawBlock(HWND window, HDC dc, const Pixels24 *framePixels, const PartSlot &part, int layer,
+               const Copy &copy, unsigned char *bits, int columns) {
+  const RECT &area = copy.area;
+  int rows = area.bottom - area.top;
+  PaintStage stage = EnterStage(STAGE_MASK);
+  std::vector<unsigned char> mask = MaskOpaquePixels(bits, columns, rows);
+  RecolourPixels(bits, static_cast<std::size_t>(columns) * 3 * rows, part.blue, part.green, part.red, layer);
+  TransferSource source = {bits, mask.data(), columns, part.width, part.height, area.left, area.top, rows};
+  EnterStage(STAGE_TRANSFER);
+  TransferParallelogram(window, dc, copy.corners, source, framePixels);
+  LeaveStage(stage);
 }
 
-// Draws a copy from the part file in loader: the copy's block is stretched
-// from the file, masked where pure white, recoloured and mapped onto the
-// turned rectangle.
+// Draws a copy from the part file in loader, its block stretched to the
+// part's size.
 void DrawCopy(HWND window, HDC dc, const Pixels24 *framePixels, HDC loader, int fileWidth,
               int fileHeight, const PartSlot &part, int layer, const Copy &copy) {
-  const RECT &area = copy.area;
   Pixels24 image;
   HDC imageDC;
   HGDIOBJ previous;
-  HBITMAP bitmap = StretchBlock(window, dc, loader, fileWidth, fileHeight, part, area, copy.mirrored,
+  HBITMAP bitmap = StretchBlock(window, dc, loader, fileWidth, fileHeight, part, copy.area, copy.mirrored,
                                 &image, &imageDC, &previous);
   if (!bitmap) return;
-  int rows = area.bottom - area.top;
-  std::vector<unsigned char> mask = MaskOpaquePixels(image.bits, image.width, rows);
-  RecolourPixels(image.bits, static_cast<std::size_t>(image.stride) * rows, part.blue, part.green,
-                 part.red, layer);
-  TransferSource source = {image.bits, mask.data(), image.width, part.width, part.height,
-                           area.left, area.top, rows};
-  TransferParallelogram(window, dc, copy.corners, source, framePixels);
+  DrawBlock(window, dc, framePixels, part, layer, copy, image.bits, image.width);
   ReleaseBlock(bitmap, imageDC, previous);
+}
+
+// Draws a copy of a part drawn at its file's own size, whose image is the
+// file itself (mirrored for the right copy): its block is copied from the
+// file's rows, with no stretch and no image of the platform's.
+void DrawUnstretchedCopy(HWND window, HDC dc, const Pixels24 *framePixels, const Pixels24 &file,
+                         const PartSlot &part, int layer, const Copy &copy) {
+  const RECT &area = copy.area;
+  int rows = area.bottom - area.top, width = area.right - area.left;
+  int columns = (width + 3) / 4 * 4;
+  PaintStage stage = EnterStage(STAGE_STRETCH);
+  std::vector<unsigned char> block(static_cast<std::size_t>(columns) * 3 * rows);
+  for (int r = 0; r < rows; ++r) {
+    unsigned char *to = block.data() + static_cast<std::size_t>(rows - 1 - r) * columns * 3;
+    const unsigned char *row = PixelAddress(file, 0, area.top + r);
+    for (int c = 0; c < width; ++c) {
+      int column = area.left + c;
+      const unsigned char *from = row + 3 * (copy.mirrored ? part.width - 1 - column : column);
+      to[3 * c] = from[0], to[3 * c + 1] = from[1], to[3 * c + 2] = from[2];
+    }
+  }
+  LeaveStage(stage);
+  DrawBlock(window, dc, framePixels, part, layer, copy, block.data(), columns);
 }
 
 // Reads the rows of an open part file that the blocks of copies need.
@@ -137,20 +173,34 @@ void DrawPart(HWND window, HDC dc, const Pixels24 *framePixels, HDC loader, cons
   if (part.width <= 0 || part.height <= 0) return;
   if (part.width > TRANSFER_MAX_SIDE || part.height > TRANSFER_MAX_SIDE) return;
 
-  PartFile file;
-  if (!OpenPartFile(part.path, &file)) return;
   // A part image too large to make whole is refused as it always was, even
   // though only the blocks the window shows are made.
+  PartFile file;
   if (!ImageFits(part)) {
+    if (!OpenPartFile(part.path, &file)) return;
     ShowPaintFailure(window, TEXT_NO_DIB, CAPTION_DEBUG);
     ClosePartFile(&file);
     return;
   }
+  // A part none of which can show is not even opened.
   Copy copies[2];
   int count = 0;
   if (PlaceCopy(window, dc, part, false, &copies[count])) ++count;
   if (part.mode == MODE_PAIR && PlaceCopy(window, dc, part, true, &copies[count])) ++count;
+  if (!count || !OpenPartFile(part.path, &file)) return;
   // Only the rows of the file that the copies on show need are read.
+  if (part.width == file.layout.width && part.height == file.layout.height) {
+    std::vector<unsigned char> storage;
+    Pixels24 pixels;
+    RowSpan rows = {static_cast<int>(copies[0].area.top), static_cast<int>(copies[0].area.bottom)};
+    if (count == 2)
+      rows = {std::min<int>(rows.first, copies[1].area.top), std::max<int>(rows.last, copies[1].area.bottom)};
+    bool read = ReadPartRows(&file, rows, storage, &pixels);
+    ClosePartFile(&file);
+    for (int i = 0; read && i < count; ++i)
+      DrawUnstretchedCopy(window, dc, framePixels, pixels, part, layer, copies[i]);
+    return;
+  }
   Pixels24 pixels;
   HBITMAP loaded = ReadRowsFor(window, &file, part, copies, count, &pixels);
   ClosePartFile(&file);
@@ -158,8 +208,10 @@ void DrawPart(HWND window, HDC dc, const Pixels24 *framePixels, HDC loader, cons
   HGDIOBJ previous = SelectObject(loader, loaded);
   for (int i = 0; i < count; ++i)
     DrawCopy(window, dc, framePixels, loader, pixels.width, pixels.height, part, layer, copies[i]);
+  PaintStage stage = EnterStage(STAGE_IMAGES);
   SelectObject(loader, previous);
   DeleteObject(loaded);
+  LeaveStage(stage);
 }
 
 }  // namespace
@@ -188,6 +240,14 @@ bool PartPixelOpaque(HWND window, const PartSlot &part, bool mirrored, POINT pix
   copy.mirrored = mirrored;
   PartFile file;
   if (!OpenPartFile(part.path, &file)) return false;
+  if (part.width == file.layout.width && part.height == file.layout.height) {
+    // Drawn at its own size: the pixel is the file's, as DrawUnstretchedCopy takes it.
+    std::vector<unsigned char> storage;
+    Pixels24 rows;
+    bool read = ReadPartRows(&file, {pixel.y, pixel.y + 1}, storage, &rows);
+    ClosePartFile(&file);
+    return read && !IsTransparentPixel(PixelAddress(rows, mirrored ? part.width - 1 - pixel.x : pixel.x, pixel.y));
+  }
   Pixels24 pixels;
   HBITMAP loaded = ReadRowsFor(window, &file, part, &copy, 1, &pixels);
   ClosePartFile(&file);

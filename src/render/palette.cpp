@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "catalogue.h"
+#include "paint_clock.h"
 #include "paint_failure.h"
 #include "part_file.h"
 #include "placement.h"
@@ -126,8 +127,11 @@ static void DrawFileAt(HWND window, HDC dc, const char *path, int x, int y) {
   PartSource source;
   if (CanShow(window, dc, drawn) &&
       OpenPartSource(window, &file, RowsShown(window, dc, y, file.layout.height), source)) {
+    PaintStage stage = EnterStage(STAGE_STRETCH);
     StretchBlt(dc, x, y, source.width, source.height, source.dc, 0, 0, source.width,
                source.height, SRCCOPY);
+    GdiFlush();
+    LeaveStage(stage);
     ClosePartSource(source);
   }
   ClosePartFile(&file);
@@ -156,6 +160,7 @@ static void DrawThumbnail(HWND window, HDC dc, const char *path, int left) {
   }
   PartSource source;
   if (CanShow(window, dc, drawn) && OpenPartSource(window, &file, RowsShown(window, dc, at.y, height), source)) {
+    PaintStage stage = EnterStage(STAGE_STRETCH);
     if (at.kind == THUMB_PAIR) {
       SetStretchBltMode(dc, HALFTONE);
       StretchBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, width, height, SRCCOPY);
@@ -163,6 +168,8 @@ static void DrawThumbnail(HWND window, HDC dc, const char *path, int left) {
     } else {
       BitBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, SRCCOPY);
     }
+    GdiFlush();
+    LeaveStage(stage);
     ClosePartSource(source);
   }
   ClosePartFile(&file);
