@@ -23,6 +23,7 @@ struct Drag {
 Drag drag;
 
 int wheelRest;  // a partial notch carried to the next turn
+HCURSOR moveCursor;
 
 // Makes the hit part current as its category button makes its category
 // current, with the hair radio of the half grabbed and the piece grabbed.
@@ -63,6 +64,11 @@ bool OverCanvas(HWND window, POINT client) {
 
 }  // namespace
 
+void LoadDragCursor() {
+  // A shared cursor of the system's: loaded once, never released.
+  if (!moveCursor) moveCursor = LoadCursor(nullptr, IDC_SIZEALL);
+}
+
 void RepaintRects(HWND window, const RECT *rects, int count) {
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   if (!region) return;
@@ -92,7 +98,7 @@ bool BeginDrag(HWND window, int x, int y) {
   drag.before = CurrentPortrait();
   drag.active = true;
   SetCapture(window);
-  SetCursor(LoadCursor(nullptr, IDC_SIZEALL));
+  SetCursor(moveCursor);
   return true;
 }
 
@@ -123,7 +129,7 @@ void CancelDrag(HWND) {
 
 bool SetDragCursor(HWND window, int x, int y) {
   if (!drag.active && PartUnderPoint(window, x, y).slot < 0) return false;
-  SetCursor(LoadCursor(nullptr, IDC_SIZEALL));
+  SetCursor(moveCursor);
   return true;
 }
 

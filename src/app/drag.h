@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+// Loads the move cursor, once, with the editor window.
+void LoadDragCursor();
+
 // A press at client point (x, y) off the palette: the topmost part drawn
 // there becomes the current one, as its category button and (for the hair)
 // its radio would make it, and is dragged, the mouse captured, until the

@@ -105,6 +105,7 @@ static void FitPaletteToCells(HWND window) {
 
 static void OnInitDialog(HWND window) {
   FitPaletteToCells(window);
+  LoadDragCursor();
   CheckRadioButton(window, IDC_FRONT_HAIR, IDC_BACK_HAIR, IDC_FRONT_HAIR);
   EnableWindow(GetDlgItem(window, IDC_FRONT_HAIR), FALSE);
   EnableWindow(GetDlgItem(window, IDC_BACK_HAIR), FALSE);
