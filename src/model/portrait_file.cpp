@@ -290,6 +290,8 @@ bool ReadPortraitText(const char *text, std::size_t length, PortraitFileContent 
     std::size_t size = stop - p;
     if (size && p[size - 1] == '\r') --size;
     std::string line(p, size);
+    // A last line without its line end is what is left of a file cut short.
+    if (stop == end && line != "end") break;
     p = stop < end ? stop + 1 : end;
     PortraitFileProblem problem = PORTRAIT_READ;
     if (line.size() > PORTRAIT_LINE_MAX)
