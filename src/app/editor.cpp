@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "commands.h"
 #include "compositor.h"
+#include "document.h"
 #include "failure.h"
 #include "frame.h"
 #include "history.h"
@@ -101,6 +102,7 @@ static void FitPaletteToCells(HWND window) {
 
 static void OnInitDialog(HWND window) {
   FitPaletteToCells(window);
+  DragAcceptFiles(window, TRUE);
   CheckRadioButton(window, IDC_FRONT_HAIR, IDC_BACK_HAIR, IDC_FRONT_HAIR);
   EnableWindow(GetDlgItem(window, IDC_FRONT_HAIR), FALSE);
   EnableWindow(GetDlgItem(window, IDC_BACK_HAIR), FALSE);
@@ -201,6 +203,9 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_COMMAND:
       HandleEditorCommand(window, LOWORD(wParam));
+      return 0;
+    case WM_DROPFILES:
+      OpenDroppedFile(window, reinterpret_cast<HDROP>(wParam));
       return 0;
     case WM_LBUTTONDOWN:
       // Client coordinates, each 16 bits taken as an unsigned number.

@@ -14,12 +14,12 @@
 
 namespace {
 
-void FillCanvasWhite(HDC dc) {
+void FillCanvas(HDC dc, COLORREF colour) {
   if (canvasWidth <= 0 || canvasHeight <= 0) return;
   RECT canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
-  HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
-  FillRect(dc, &canvas, white);
-  DeleteObject(white);
+  HBRUSH brush = CreateSolidBrush(colour);
+  FillRect(dc, &canvas, brush);
+  DeleteObject(brush);
 }
 
 bool WithinReach(long long coordinate) {
@@ -134,9 +134,9 @@ void DrawPart(HWND window, HDC dc, HDC loader, const PartSlot &part, int layer) 
 
 }  // namespace
 
-void ComposePortrait(HWND window, HDC dc) {
+void ComposePortrait(HWND window, HDC dc, COLORREF canvasColour) {
   BeginPaintFailures();
-  FillCanvasWhite(dc);
+  FillCanvas(dc, canvasColour);
   // Every part is stretched from the loader context; without one no part
   // can be drawn, but the pieces still pass through slot 2.
   HDC loader = CreateCompatibleDC(nullptr);

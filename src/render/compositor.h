@@ -11,5 +11,6 @@
 // Every piece is copied whole into LayerTable slot 2 before it is drawn, so
 // afterwards slot 2 equals PieceTable[9]. Nothing is kept between paints.
 // window owns the failure messages and lends its device context; dc is the
-// paint's context.
-void ComposePortrait(HWND window, HDC dc);
+// paint's context. An export composes on another canvas colour as well, to
+// tell where the canvas shows through no part.
+void ComposePortrait(HWND window, HDC dc, COLORREF canvasColour = RGB(255, 255, 255));
