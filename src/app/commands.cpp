@@ -1,10 +1,14 @@
 #include "commands.h"
 
 #include "colour_dialog.h"
+#include "document.h"
 #include "drag.h"
 #include "editor.h"
 #include "help.h"
 #include "history.h"
+#include "image_export.h"
+#include "text.h"
+#include "texts.h"
 #include "preview.h"
 #include "random_portrait.h"
 #include "catalogue.h"
@@ -121,6 +125,43 @@ static void ApplyEditorCommand(HWND window, unsigned id) {
   RepaintEditor(window);
 }
 
+static void ShowVersion(HWND editor) {
+  std::wstring caption = ProgramText(TEXT_VERSION_TITLE), text = ProgramCaption(editor);
+  MSGBOXPARAMSW box = {};
+  box.cbSize = sizeof box;
+  box.hwndOwner = editor;
+  box.hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(editor, GWLP_HINSTANCE));
+  box.lpszText = text.c_str();
+  box.lpszCaption = caption.c_str();
+  box.dwStyle = MB_OK | MB_USERICON;
+  box.lpszIcon = MAKEINTRESOURCEW(IDI_PROGRAM);
+  MessageBoxIndirectW(&box);
+}
+
+// The commands of the menu that take the portrait to and from files and
+// other programs. Opening a file records its own change.
+static bool HandleFileCommand(HWND window, unsigned id) {
+  switch (id) {
+    case IDC_OPEN_PORTRAIT:
+      OpenPortraitCommand(window);
+      return true;
+    case IDC_SAVE_PORTRAIT:
+    case IDC_SAVE_PORTRAIT_AS:
+      SavePortraitCommand(window, id == IDC_SAVE_PORTRAIT_AS);
+      return true;
+    case IDC_EXPORT_IMAGE:
+      ExportCanvasImage(window);
+      return true;
+    case IDC_COPY_IMAGE:
+      CopyCanvasImage(window);
+      return true;
+    case IDC_SHOW_VERSION:
+      ShowVersion(window);
+      return true;
+  }
+  return false;
+}
+
 void HandleEditorCommand(HWND window, unsigned id) {
   // Escape puts a dragged part back; any other command ends the drag first,
   // keeping what moved as a change of its own.
@@ -129,6 +170,7 @@ void HandleEditorCommand(HWND window, unsigned id) {
     return;
   }
   FinishDrag(window);
+  if (HandleFileCommand(window, id)) return;
   if (id == IDC_UNDO || id == IDC_REDO) {
     if (id == IDC_UNDO ? UndoChange() : RedoChange()) RepaintEditor(window);
     return;

@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "commands.h"
 #include "compositor.h"
+#include "document.h"
 #include "drag.h"
 #include "failure.h"
 #include "frame.h"
@@ -106,6 +107,7 @@ static void FitPaletteToCells(HWND window) {
 static void OnInitDialog(HWND window) {
   FitPaletteToCells(window);
   LoadDragCursor();
+  DragAcceptFiles(window, TRUE);
   CheckRadioButton(window, IDC_FRONT_HAIR, IDC_BACK_HAIR, IDC_FRONT_HAIR);
   EnableWindow(GetDlgItem(window, IDC_FRONT_HAIR), FALSE);
   EnableWindow(GetDlgItem(window, IDC_BACK_HAIR), FALSE);
@@ -125,7 +127,7 @@ void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels) {
   GetClientRect(window, &client);
   FillRect(dc, &client, DialogBackground(window, dc));
   DrawPartPalette(window, dc);
-  ComposePortrait(window, dc, framePixels);
+  ComposePortrait(window, dc, RGB(255, 255, 255), framePixels);
   EndPaintFailures();
 }
 
@@ -216,6 +218,9 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_COMMAND:
       HandleEditorCommand(window, LOWORD(wParam));
+      return 0;
+    case WM_DROPFILES:
+      OpenDroppedFile(window, reinterpret_cast<HDROP>(wParam));
       return 0;
     case WM_LBUTTONDOWN:
       // Client coordinates, each 16 bits taken as an unsigned number.

@@ -10,17 +10,6 @@ int firstVisible = 0;
 
 static const char PART_FOLDER_PREFIX[] = "kao\\";
 
-const char *const CATEGORY_NAMES[CATEGORY_COUNT] = {
-    "back-hair", "face",     "other",     "eyes",  "eyebrows", "nose",    "mouth",
-    "ears",      "disabled", "moustache", "beard", "hair",     "glasses",
-};
-
-int CategoryNamed(const char *name) {
-  for (int category = 0; category < CATEGORY_COUNT; ++category)
-    if (std::strcmp(CATEGORY_NAMES[category], name) == 0) return category;
-  return -1;
-}
-
 int PartNameCategory(const char *fileName) {
   std::size_t length = std::strlen(fileName);
   if (length < 10 || CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, fileName, 4, "kao-", 4) != CSTR_EQUAL ||

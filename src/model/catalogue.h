@@ -14,14 +14,6 @@ extern char PartList[PART_LIST_SIZE][DIR_PATH_SIZE];
 extern int partCount;
 extern int firstVisible;
 
-// Each category's name, in slot order, for files and reports: back-hair,
-// face, other, eyes, eyebrows, nose, mouth, ears, disabled, moustache,
-// beard, hair, glasses.
-extern const char *const CATEGORY_NAMES[CATEGORY_COUNT];
-
-// The category whose name is name, or -1.
-int CategoryNamed(const char *name);
-
 // The category of a part file name kao-<digit>-<rest>.bmp (without the
 // folder), from its digit: the name the search pattern of that category
 // matches, which the platform does without regard to case. -1 for any other

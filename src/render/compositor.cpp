@@ -15,12 +15,12 @@
 
 namespace {
 
-void FillCanvasWhite(HDC dc) {
+void FillCanvas(HDC dc, COLORREF colour) {
   if (canvasWidth <= 0 || canvasHeight <= 0) return;
   RECT canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
-  HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
-  FillRect(dc, &canvas, white);
-  DeleteObject(white);
+  HBRUSH brush = CreateSolidBrush(colour);
+  FillRect(dc, &canvas, brush);
+  DeleteObject(brush);
 }
 
 bool WithinReach(long long coordinate) {
@@ -272,9 +272,9 @@ bool PartPixelOpaque(HWND window, const PartSlot &part, bool mirrored, POINT pix
   return opaque;
 }
 
-void ComposePortrait(HWND window, HDC dc, const Pixels24 *framePixels) {
+void ComposePortrait(HWND window, HDC dc, COLORREF canvasColour, const Pixels24 *framePixels) {
   BeginPaintFailures();
-  FillCanvasWhite(dc);
+  FillCanvas(dc, canvasColour);
   // Every part is stretched from the loader context; without one no part
   // can be drawn, but the pieces still pass through slot 2.
   HDC loader = CreateCompatibleDC(nullptr);

@@ -14,9 +14,11 @@
 // Every piece is copied whole into LayerTable slot 2 before it is drawn, so
 // afterwards slot 2 equals PieceTable[9]. Nothing is kept between paints.
 // window owns the failure messages and lends its device context; dc is the
-// paint's context, and framePixels the pixels of the frame selected into it,
-// if it is a frame's.
-void ComposePortrait(HWND window, HDC dc, const Pixels24 *framePixels = nullptr);
+// paint's context. An export composes on another canvas colour as well, to
+// tell where the canvas shows through no part. framePixels are the pixels of
+// the frame selected into dc, if it is a frame's.
+void ComposePortrait(HWND window, HDC dc, COLORREF canvasColour = RGB(255, 255, 255),
+                     const Pixels24 *framePixels = nullptr);
 
 // The corners of a copy of part on the window: the left copy (or the only
 // one), or with mirrored the right copy of a pair, turned the other way.

@@ -211,6 +211,23 @@ TEST_F(EditorWindow, EveryCellFitsInThePaletteFrameAndAnswersAClick) {
   EXPECT_EQ(LayerTable[CAT_NOSE].listIndex, 4);
 }
 
+// The menu bar's item "部品を外す" in 編集 switches the part off, as "OFF" does.
+TEST_F(EditorWindow, AMenuItemCarriesOutItsCommand) {
+  HMENU edit = GetSubMenu(GetMenu(window_), 1);
+  ASSERT_NE(edit, nullptr);
+  UINT off = 0;
+  for (int i = 0; i < GetMenuItemCount(edit); ++i) {
+    char text[64] = "";
+    GetMenuStringA(edit, i, text, sizeof text, MF_BYPOSITION);
+    if (std::strncmp(text, "部品を外す", std::strlen("部品を外す")) == 0) off = GetMenuItemID(edit, i);
+  }
+  currentCategory = CAT_NOSE;
+  LayerTable[CAT_NOSE].mode = MODE_SINGLE;
+  SendMessageA(window_, WM_COMMAND, MAKEWPARAM(off, 0), 0);  // as the menu sends it
+  EXPECT_EQ(LayerTable[CAT_NOSE].mode, MODE_OFF);
+  ClearHistory();
+}
+
 // Keys pressed on a control of the real editor move, switch off and bring
 // back a part, which the canvas shows.
 TEST_F(EditorWindow, KeysCarryOutTheirCommandsAndUndoTakesThemBack) {
