@@ -6,7 +6,9 @@
 // message box or other window, GDI objects or memory that grow with the
 // number of actions, and a last frame that differs from a fresh paint of
 // the final portrait. Help is opened by a stand-in that starts no browser;
-// keys and undo and redo are among the actions.
+// keys and undo and redo are among the actions, with drags, the wheel,
+// random portraits, portrait files good and broken, exports and copies
+// (the file dialogs and export options answered by stand-ins).
 // NIGAOE_SOAK_SEED=n runs other seeds (n + the shard's number).
 #include <windows.h>
 
@@ -397,6 +399,7 @@ class User {
     }
     for (int answer = 0; answer < 4; ++answer) Colour(answer);
     for (int file = 0; file < 4; ++file) Files(file);
+    for (int direct = 0; direct < 4; ++direct) Direct(direct);
     for (bool cancel : {true, false}) {
       Press(IDC_SAVE, "save");
       for (HWND preview : TakeCensus().previews) AnswerPreview(preview, cancel);
@@ -426,10 +429,12 @@ class User {
       Press(OTHER_BUTTONS[Draw(0, std::size(OTHER_BUTTONS) - 1)], "button");
     } else if (roll < 80) {
       KeyOrUndo();
-    } else if (roll < 82) {
+    } else if (roll < 80) {
       Colour(Draw(0, 3));
-    } else if (roll < 86) {
+    } else if (roll < 84) {
       Files(Draw(0, 3));
+    } else if (roll < 89) {
+      Direct(Draw(0, 3));
     } else {
       std::vector<HWND> previews = TakeCensus().previews;
       if (roll < 93 || previews.empty())
@@ -497,6 +502,35 @@ class User {
       PostMessageA(side->editor, WM_COMMAND, IDC_COPY_IMAGE, 0);
       WaitForAnswer();
     }
+  }
+
+  // The canvas handled directly: a drag from a point near the canvas through
+  // a few points anywhere (now and then put back with Escape), a turn of the
+  // wheel with or without Shift or Ctrl, a random portrait, a random part.
+  void Direct(int what) {
+    if (what == 0) {
+      POINT from = {Draw(canvasX - 4, canvasX + CANVAS_WIDTH + 4), Draw(canvasY - 4, canvasY + CANVAS_HEIGHT + 4)};
+      Describe("drag from", from.x, from.y);
+      PostMessageA(side->editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+      for (int step = Draw(1, 4); step > 0; --step) {
+        POINT to = RandomPoint();
+        PostMessageA(side->editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+      }
+      if (Draw(0, 3) == 0) PostMessageA(side->editor, WM_KEYDOWN, VK_ESCAPE, 1);
+      PostMessageA(side->editor, WM_LBUTTONUP, 0, MAKELPARAM(from.x, from.y));
+    } else if (what == 1) {
+      POINT at = {Draw(canvasX, canvasX + CANVAS_WIDTH), Draw(canvasY, canvasY + CANVAS_HEIGHT)};
+      ClientToScreen(side->editor, &at);
+      static const WORD KEYS[] = {0, MK_SHIFT, MK_CONTROL};
+      WORD keys = KEYS[Draw(0, 2)];
+      short delta = static_cast<short>(Draw(-2, 2) * WHEEL_DELTA + Draw(-30, 30));
+      Describe("wheel", delta, keys);
+      PostMessageA(side->editor, WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), MAKELPARAM(at.x, at.y));
+    } else {
+      Describe(what == 2 ? "random portrait" : "random part");
+      PostMessageA(side->editor, WM_COMMAND, what == 2 ? IDC_RANDOM_PORTRAIT : IDC_RANDOM_PART, 0);
+    }
+    WaitForAnswer();
   }
 
   // A point on the palette, on the canvas or anywhere, a few pixels beyond
