@@ -138,7 +138,8 @@ class Reader {
     bool inside = true;
     if (!ReadNumbers(value, 4, v, -2L * PORTRAIT_CANVAS_MAX, PORTRAIT_CANVAS_MAX, &inside))
       return Fail(PORTRAIT_UNKNOWN_LINE);
-    if (!inside || v[0] < 0 || v[1] < 0) return Fail(PORTRAIT_OUT_OF_RANGE);
+    if (!inside || v[0] < 0 || v[1] < 0 || v[2] > PORTRAIT_CANVAS_WIDTH_MAX || v[3] > PORTRAIT_CANVAS_HEIGHT_MAX)
+      return Fail(PORTRAIT_OUT_OF_RANGE);
     PortraitState &state = content_->state;
     for (int k = 0; k < 4; ++k) state.canvas[k] = v[k];
     canvasSeen_ = true;

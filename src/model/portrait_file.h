@@ -28,6 +28,7 @@
 #include <cstddef>
 #include <string>
 
+#include "edit_rules.h"
 #include "history.h"
 
 const int PORTRAIT_FILE_VERSION = 1;
@@ -35,11 +36,14 @@ const int PORTRAIT_FILE_VERSION = 1;
 // Longest line read, in bytes: a part file name with room to spare.
 const std::size_t PORTRAIT_LINE_MAX = 1024;
 
-// The limits of the values a file may hold: what the editor can reach.
+// The limits of the values a file may hold: what the editor reaches, with
+// room to spare where it has no limit of its own.
 const int PORTRAIT_POSITION_MAX = 10000;  // part positions, either sign
 const int PORTRAIT_SIZE_MAX = 10000;      // part sizes, 0 up
-const int PORTRAIT_ANGLE_MAX = 50;        // either sign
-const int PORTRAIT_CANVAS_MAX = 10000;    // canvas x and y, 0 up; sizes down to -2 x this
+const int PORTRAIT_ANGLE_MAX = PART_ANGLE_MAX;  // either sign
+const int PORTRAIT_CANVAS_MAX = 1000;     // canvas x and y, 0 up; sizes from -2 x this
+const int PORTRAIT_CANVAS_WIDTH_MAX = 2 * CANVAS_WIDTH;    // widened to x 0
+const int PORTRAIT_CANVAS_HEIGHT_MAX = 2 * CANVAS_HEIGHT;  // heightened to y 0
 
 // The portrait as a file holds it: the state with its paths as UTF-8 text
 // beside it (the state's own paths are not used).
