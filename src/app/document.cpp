@@ -89,28 +89,20 @@ bool PartFileThere(const char *path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The palette's marks follow each part's place in its category's list:
-// the lists are scanned again, and the palette's own list put back.
+// The palette's marks follow each part's place in its category's list.
 void FindListIndices(PortraitState &state) {
-  static char savedList[PART_LIST_SIZE][DIR_PATH_SIZE];
-  std::memcpy(savedList, PartList, sizeof PartList);
-  int savedCount = partCount, savedCategory = currentCategory;
-  for (int category = CAT_FACE; category < CATEGORY_COUNT; ++category) {
-    currentCategory = category;
-    ScanPartFolder();
-    auto find = [](PartSlot &slot) {
-      slot.listIndex = -1;  // marks no thumbnail
-      for (int i = 0; i < partCount; ++i)
-        if (std::strcmp(PartList[i], slot.path) == 0) slot.listIndex = i;
-    };
-    if (category == CAT_OTHER)
-      for (PartSlot &piece : state.pieces) find(piece);
-    else
-      find(state.layers[category]);
-  }
-  currentCategory = savedCategory;
-  std::memcpy(PartList, savedList, sizeof PartList);
-  partCount = savedCount;
+  auto find = [](PartSlot &slot) {
+    slot.listIndex = -1;  // marks no thumbnail
+    for (int i = 0; i < partCount; ++i)
+      if (std::strcmp(PartList[i], slot.path) == 0) slot.listIndex = i;
+  };
+  for (int category = CAT_FACE; category < CATEGORY_COUNT; ++category)
+    WithCategoryListed(category, [&] {
+      if (category == CAT_OTHER)
+        for (PartSlot &piece : state.pieces) find(piece);
+      else
+        find(state.layers[category]);
+    });
 }
 
 // Switches off each part whose file is not in kao; returns their names.

@@ -1,6 +1,5 @@
 #include "random_portrait.h"
 
-#include <cstring>
 #include <random>
 
 #include "catalogue.h"
@@ -74,22 +73,11 @@ void PlaceRandomPart(HWND window) {
   }
 }
 
-// The palette's list, kept while the other categories are listed.
-char keptList[PART_LIST_SIZE][DIR_PATH_SIZE];
-
 }  // namespace
 
 void PlaceRandomParts(HWND window, bool onlyCurrentCategory) {
-  int category = currentCategory, first = firstVisible, count = partCount;
-  std::memcpy(keptList, PartList, sizeof keptList);
-  for (int c = CAT_FACE; c <= CAT_GLASSES; ++c) {
-    if (c == CAT_DISABLED || (onlyCurrentCategory && c != category)) continue;
-    currentCategory = c;
-    ScanPartFolder();
-    PlaceRandomPart(window);
-  }
-  currentCategory = category;
-  firstVisible = first;
-  partCount = count;
-  std::memcpy(PartList, keptList, sizeof PartList);
+  int category = currentCategory;
+  for (int c = CAT_FACE; c <= CAT_GLASSES; ++c)
+    if (c != CAT_DISABLED && (!onlyCurrentCategory || c == category))
+      WithCategoryListed(c, [window] { PlaceRandomPart(window); });
 }

@@ -78,6 +78,19 @@ void ScanPartFolder() {
   FindClose(search);
 }
 
+void WithCategoryListed(int category, const std::function<void()> &use) {
+  static char kept[PART_LIST_SIZE][DIR_PATH_SIZE];
+  std::memcpy(kept, PartList, sizeof kept);
+  int keptCount = partCount, keptCategory = currentCategory, keptFirst = firstVisible;
+  currentCategory = category;
+  ScanPartFolder();
+  use();
+  std::memcpy(PartList, kept, sizeof PartList);
+  partCount = keptCount;
+  currentCategory = keptCategory;
+  firstVisible = keptFirst;
+}
+
 int ReplaceSubstring(char *text, const char *find, const char *replacement) {
   size_t findLength = std::strlen(find);
   size_t replacementLength = std::strlen(replacement);

@@ -2,6 +2,7 @@
 // below baseDir, and the file-name rules that go with it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "portrait.h"
@@ -33,6 +34,11 @@ void PartSearchPattern(int category, char *out);
 // system returns them, at most 99. Also makes baseDir the current
 // directory. Names longer than PART_NAME_MAX are skipped.
 void ScanPartFolder();
+
+// Runs use with PartList and partCount listing category (ScanPartFolder),
+// then puts them, currentCategory and firstVisible back as they were: the
+// palette keeps showing its own category meanwhile.
+void WithCategoryListed(int category, const std::function<void()> &use);
 
 // Replaces the first occurrence of find in text by replacement, in place.
 // Returns 1 when it replaced, 0 when find is empty or absent. The caller
