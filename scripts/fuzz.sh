@@ -17,7 +17,7 @@ out="$build/fuzz"
 
 # The platform-free readers the targets exercise, and the tests'
 # platform-free fixture writers that the seeds come from.
-readers="$top/src/render/part_decode.cpp"
+readers="$top/src/render/part_decode.cpp $top/src/model/portrait_file.cpp $top/src/model/portrait.cpp"
 fixtures="$top/tests/support/bmp_formats.cpp"
 
 missing=""
@@ -40,7 +40,7 @@ if [ ! -f "$build/nigaoe/kao-1-001.bmp" ]; then
 fi
 
 flags=(-std=c++17 -g -O1 -Wall -Wextra -fsanitize=address,undefined -fno-sanitize-recover=all
-       -I"$top/src/render" -I"$top/tests")
+       -I"$top/src/render" -I"$top/src/model" -I"$top/tests")
 targets=("$@")
 if [ ${#targets[@]} = 0 ]; then
   for source in "$top"/fuzz/*.cpp; do targets+=("$(basename "$source" .cpp)"); done

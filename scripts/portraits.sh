@@ -5,8 +5,10 @@
 # Save-As dialog; a screenshot of the editor with the last one; and the
 # overview of every bundled part that the build draws. Faces and hair are
 # coloured from the colour dialog's custom colours. Writes docs/portrait-1.png
-# to docs/portrait-3.png (three times the size, pixels kept square),
-# docs/editor.png and docs/part-library.png (twice the size). Run by hand;
+# to docs/portrait-3.png (three times the size, pixels kept square), the
+# first also exported through the menu at 4x as a PNG with a transparent
+# background (docs/portrait-1-4x.png), docs/editor.png and
+# docs/part-library.png (twice the size). Run by hand;
 # builds first when the program is missing. Exits non-zero when a step fails.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
@@ -84,6 +86,33 @@ colour() {
   click canvas
 }
 
+# export_png <file>: exports the portrait through the menu's 画像の書き出し
+# (Ctrl+E) at the options window's 4x, with a transparent background.
+export_png() {
+  local options dialog target
+  xdotool key --clearmodifiers ctrl+e
+  options=$(timeout 20 xdotool search --sync --onlyvisible --name "画像の書き出し" | head -n 1) || fail "no export options"
+  xdotool windowfocus --sync "$options" 2>/dev/null || true
+  sleep 0.5
+  xdotool key --clearmodifiers Tab space Return  # the transparent box, then OK
+  # The Save-As dialog that follows has the same title.
+  for _ in $(seq 100); do
+    dialog=$(xdotool search --onlyvisible --name "画像の書き出し" 2>/dev/null | grep -v -x "$options" | head -n 1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.2
+  done
+  [ -n "$dialog" ] || fail "no Save-As dialog for the export"
+  xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+  sleep 0.5
+  target=$(winepath -w "$1" 2>/dev/null | tr -d '\r')
+  xdotool key --clearmodifiers End shift+Home BackSpace
+  xdotool type --delay 20 "$target"
+  xdotool key Return
+  for _ in $(seq 50); do [ -s "$1" ] && break; sleep 0.2; done
+  [ -s "$1" ] || fail "no picture exported at $1"
+  sleep 0.5
+}
+
 # portrait <n> <steps...>: starts the editor, runs the steps (choose or
 # colour, as "c:<digit>:<rest>" and "k:<digit>:<rrggbb or row,column>"), saves the
 # portrait as $out/portrait-<n>.bmp and closes the editor.
@@ -122,6 +151,7 @@ portrait() {
   for _ in $(seq 50); do [ -s "$out/portrait-$n.bmp" ] && break; sleep 0.2; done
   [ -s "$out/portrait-$n.bmp" ] || fail "no file written at $out/portrait-$n.bmp"
   sleep 0.5
+  [ "$n" = 1 ] && export_png "$out/portrait-1-4x.png"
   click button 134  # 閉じる
   for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
   kill -0 "$program_pid" 2>/dev/null && fail "the editor did not end"
@@ -139,7 +169,8 @@ portrait 2 c:1:011 c:b:009 k:b:969696 c:3:007 c:4:006 k:4:969696 c:5:013 c:6:001
 portrait 3 c:1:004 k:1:A66E4A c:b:007 c:3:001 c:4:002 c:5:003 c:6:013 c:a:011 c:c:002
 
 for n in 1 2 3; do convert "$out/portrait-$n.bmp" -scale 300% "$docs/portrait-$n.png"; done
+cp "$out/portrait-1-4x.png" "$docs/portrait-1-4x.png"
 read -r left top width height <"$out/window-3.txt"
 convert "$out/screen-3.png" -crop "${width}x${height}+${left}+${top}" +repage "$docs/editor.png"
 convert "$overview" -scale 200% "$docs/part-library.png"
-echo "portraits: wrote $docs/portrait-1.png to portrait-3.png, editor.png and part-library.png"
+echo "portraits: wrote $docs/portrait-1.png to portrait-3.png, portrait-1-4x.png, editor.png and part-library.png"

@@ -1,8 +1,12 @@
 #include "editor.h"
 
+#include <windowsx.h>
+
 #include "catalogue.h"
 #include "commands.h"
 #include "compositor.h"
+#include "document.h"
+#include "drag.h"
 #include "failure.h"
 #include "frame.h"
 #include "history.h"
@@ -76,8 +80,9 @@ void RunMessageLoop() {
 }
 
 void RepaintEditor(HWND window) {
-  InvalidateRect(window, nullptr, TRUE);
-  UpdateWindow(window);
+  // The controls do not change with the portrait: they are left to paint
+  // themselves only when they need to, and the frame's copy keeps off them.
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
 }
 
 // The cells are placed in pixels and the window in dialog units: with a
@@ -101,6 +106,8 @@ static void FitPaletteToCells(HWND window) {
 
 static void OnInitDialog(HWND window) {
   FitPaletteToCells(window);
+  LoadDragCursor();
+  DragAcceptFiles(window, TRUE);
   CheckRadioButton(window, IDC_FRONT_HAIR, IDC_BACK_HAIR, IDC_FRONT_HAIR);
   EnableWindow(GetDlgItem(window, IDC_FRONT_HAIR), FALSE);
   EnableWindow(GetDlgItem(window, IDC_BACK_HAIR), FALSE);
@@ -114,13 +121,13 @@ static HBRUSH DialogBackground(HWND window, HDC dc) {
       DefWindowProcW(window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));
 }
 
-void PaintEditor(HWND window, HDC dc) {
+void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels) {
   BeginPaintFailures();
   RECT client;
   GetClientRect(window, &client);
   FillRect(dc, &client, DialogBackground(window, dc));
   DrawPartPalette(window, dc);
-  ComposePortrait(window, dc);
+  ComposePortrait(window, dc, RGB(255, 255, 255), framePixels);
   EndPaintFailures();
 }
 
@@ -148,14 +155,22 @@ static void ExcludeControls(HWND window, HDC dc) {
 // The palette and the portrait are drawn into a frame off the screen, which
 // reaches the window in one copy: nothing on the window is erased first or
 // drawn twice, so nothing flashes, and drawing never reads the window back.
+// Only the region to paint is drawn into the frame: the drawing follows the
+// frame's clipping, so a small region costs little.
 static void OnPaint(HWND window) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (region && GetUpdateRgn(window, region, FALSE) == ERROR) {
+    DeleteObject(region);
+    region = nullptr;
+  }
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
   RECT client;
   GetClientRect(window, &client);
   Frame frame;
   if (OpenFrame(window, dc, client.right, client.bottom, &frame)) {
-    PaintEditor(window, frame.dc);
+    if (region) SelectClipRgn(frame.dc, region);
+    PaintEditor(window, frame.dc, &frame.pixels);
     ExcludeControls(window, dc);
     const RECT &r = paint.rcPaint;
     BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, frame.dc, r.left, r.top, SRCCOPY);
@@ -164,10 +179,12 @@ static void OnPaint(HWND window) {
     PaintEditor(window, dc);
   }
   EndPaint(window, &paint);
+  if (region) DeleteObject(region);
 }
 
 void OnLButtonDown(HWND window, int x, int y) {
   int index = PaletteIndexAt(x, y);
+  if (index < 0 && BeginDrag(window, x, y)) return;
   if (index >= 0) {
     PortraitState before = CurrentPortrait();
     // A file that cannot be read is chosen all the same, as 0 x 0 pixels:
@@ -202,9 +219,35 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
       HandleEditorCommand(window, LOWORD(wParam));
       return 0;
+    case WM_DROPFILES:
+      OpenDroppedFile(window, reinterpret_cast<HDROP>(wParam));
+      return 0;
     case WM_LBUTTONDOWN:
       // Client coordinates, each 16 bits taken as an unsigned number.
       OnLButtonDown(window, LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_MOUSEMOVE:
+      // Signed: the captured pointer may leave the client area.
+      DragTo(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+      FinishDrag(window);
+      return 0;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT) {
+        POINT at;
+        GetCursorPos(&at);
+        ScreenToClient(window, &at);
+        if (SetDragCursor(window, at.x, at.y)) {
+          SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+          return TRUE;
+        }
+      }
+      return 0;
+    case WM_MOUSEWHEEL:
+      TurnWheel(window, GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam),
+                GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
   }
   return 0;

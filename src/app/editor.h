@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "dib24.h"
+
 extern HINSTANCE appInstance;
 extern HWND editorWindow;
 
@@ -37,12 +39,16 @@ void RunMessageLoop();
 INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Draws the editor's client area on dc: the dialog's background, the
-// palette and the portrait, showing at most one failure message.
-void PaintEditor(HWND window, HDC dc);
+// palette and the portrait, showing at most one failure message. With
+// framePixels, the pixels of the frame selected into dc, turned parts are
+// drawn on them in place.
+void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels = nullptr);
 
 // A left click at client point (x, y): a thumbnail on show is chosen and
-// placed on the portrait; every click ends with a repaint.
+// placed on the portrait, a part on the window is grabbed and dragged; every
+// other click ends with a repaint.
 void OnLButtonDown(HWND window, int x, int y);
 
-// Redraws the whole client area, palette and portrait, before returning.
+// Redraws the whole client area, palette and portrait, before returning;
+// the controls are left as they are.
 void RepaintEditor(HWND window);

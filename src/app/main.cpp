@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "document.h"
 #include "editor.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -8,6 +9,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   HWND window = CreateEditorWindow(instance);
   if (!window) return 0;
   CentreEditorWindow(window);
+  OpenStartFile(window, GetCommandLineW());
   RunMessageLoop();
   return 0;
 }

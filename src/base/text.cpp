@@ -13,6 +13,28 @@ static std::wstring Widen(UINT codePage, const char *text) {
 
 std::wstring ProgramText(const char *text) { return Widen(932, text); }
 
+std::wstring ProgramTextList(const char *list) {
+  std::wstring wide;
+  for (const char *part = list; *part; part += lstrlenA(part) + 1) wide += ProgramText(part) + L'\0';
+  return wide + L'\0';
+}
+
+std::string Utf8Text(const std::wstring &text) {
+  int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                   nullptr, nullptr);
+  std::string utf8(length > 0 ? length : 0, '\0');
+  if (length > 0)
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], length, nullptr, nullptr);
+  return utf8;
+}
+
+std::wstring FromUtf8(const std::string &text) {
+  int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(length > 0 ? length : 0, L'\0');
+  if (length > 0) MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+  return wide;
+}
+
 std::wstring SystemText(const char *text) { return Widen(CP_ACP, text); }
 
 int ToSystemText(const wchar_t *text, char *out, int outSize) {

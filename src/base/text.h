@@ -16,3 +16,12 @@ std::wstring SystemText(const char *text);
 // 0, with out empty, when a character has no form there or the path does
 // not fit.
 int ToSystemText(const wchar_t *text, char *out, int outSize);
+
+// A list of program texts, each zero-terminated and the list closed by an
+// extra zero (a dialog's filter pairs), as Unicode in the same form.
+std::wstring ProgramTextList(const char *list);
+
+// UTF-8 to and from Unicode; characters that are not well formed become
+// U+FFFD.
+std::string Utf8Text(const std::wstring &text);
+std::wstring FromUtf8(const std::string &text);

@@ -6,6 +6,7 @@
 #include "bmp_file.h"
 #include "capture.h"
 #include "save_dialog.h"
+#include "text.h"
 #include "texts.h"
 
 static const int TEMPORARY_NAME_TRIES = 100;
@@ -58,45 +59,29 @@ std::uint8_t *MakeBmpFileImage(HWND window, int x, int y, int width, int height)
   return image;
 }
 
-// Length of the folder part of path, up to and including its last
-// separator. In the system's code page a trail byte can be 0x5C (code page
-// 932), so the path is walked character by character.
-static int FolderLength(const char *path) {
-  int length = 0;
-  for (const char *p = path; *p; p = CharNextExA(CP_ACP, p, 0))
-    if (*p == '\\' || *p == '/' || *p == ':') length = static_cast<int>(p - path) + 1;
-  return length;
-}
-
-int MakeTemporarySavePath(char *out, int outSize, const char *path, unsigned number) {
-  if (outSize <= 0) return 0;
-  out[0] = '\0';
-  char name[32];
-  wsprintfA(name, "~nigaoe-%u.tmp", number);
-  int folder = FolderLength(path);
-  int length = folder + lstrlenA(name);
-  if (length >= outSize || length >= MAX_PATH) return 0;
-  std::memcpy(out, path, folder);
-  std::strcpy(out + folder, name);
-  return 1;
+std::wstring TemporarySavePath(const std::wstring &path, unsigned number) {
+  std::size_t folder = path.find_last_of(L"\\/:");
+  folder = folder == std::wstring::npos ? 0 : folder + 1;
+  std::wstring temporary = path.substr(0, folder) + L"~nigaoe-" + std::to_wstring(number) + L".tmp";
+  return temporary.size() < MAX_PATH ? temporary : std::wstring();
 }
 
 // Creates a new file under a temporary name beside path; never opens a file
 // that is already there.
-static HANDLE CreateTemporaryFile(const char *path, char *temporary) {
+static HANDLE CreateTemporaryFile(const std::wstring &path, std::wstring *temporary) {
   for (unsigned number = 0; number < TEMPORARY_NAME_TRIES; ++number) {
-    if (!MakeTemporarySavePath(temporary, MAX_PATH, path, GetCurrentProcessId() + number))
-      return INVALID_HANDLE_VALUE;
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    *temporary = TemporarySavePath(path, GetCurrentProcessId() + number);
+    if (temporary->empty()) return INVALID_HANDLE_VALUE;
+    HANDLE file = CreateFileW(temporary->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
   }
   return INVALID_HANDLE_VALUE;
 }
 
-int WriteFileReplacing(HWND owner, const char *path, const void *data, DWORD size) {
-  char temporary[MAX_PATH];
-  HANDLE file = CreateTemporaryFile(path, temporary);
+int WriteFileReplacing(HWND owner, const std::wstring &path, const void *data, DWORD size) {
+  std::wstring temporary;
+  HANDLE file = CreateTemporaryFile(path, &temporary);
   if (file == INVALID_HANDLE_VALUE) {
     ShowFailure(owner, TEXT_NOT_SAVED, CAPTION_CREATE_FILE);
     return 0;
@@ -105,10 +90,10 @@ int WriteFileReplacing(HWND owner, const char *path, const void *data, DWORD siz
   DWORD written = 0;
   if (!WriteFile(file, data, size, &written, nullptr) || written != size) failedCall = CAPTION_WRITE_FILE;
   if (!CloseHandle(file) && !failedCall) failedCall = CAPTION_CLOSE_HANDLE;
-  if (!failedCall && !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING))
+  if (!failedCall && !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
     failedCall = CAPTION_MOVE_FILE;
   if (failedCall) {
-    DeleteFileA(temporary);
+    DeleteFileW(temporary.c_str());
     ShowFailure(owner, TEXT_NOT_SAVED, failedCall);
     return 0;
   }
@@ -121,6 +106,6 @@ void SaveWindowAsBmp(HWND window, int x, int y, int width, int height) {
   std::uint8_t *image = MakeBmpFileImage(window, x, y, width, height);
   if (!image) return;
   char path[SAVE_PATH_SIZE] = {0};
-  if (AskSavePath(window, path)) WriteFileReplacing(window, path, image, BmpFileSize(width, height));
+  if (AskSavePath(window, path)) WriteFileReplacing(window, SystemText(path), image, BmpFileSize(width, height));
   GlobalFree(image);
 }

@@ -7,6 +7,7 @@
 #include "text.h"
 #include "texts.h"
 
+static const char PICTURE_FOLDER[] = "phot";
 static const char PROPOSED_PATH[] = "phot\\phot-.bmp";
 static const char PROPOSED_NAME[] = "phot-.bmp";
 
@@ -15,14 +16,17 @@ void ProposeSavePath(char *proposal) {
   if (!MakeBasePath(proposal, SAVE_PATH_SIZE, PROPOSED_PATH)) std::strcpy(proposal, PROPOSED_NAME);
 }
 
+std::wstring PictureFolder() {
+  std::string folder = BasePath(PICTURE_FOLDER);
+  DWORD attributes = GetFileAttributesA(folder.c_str());
+  bool isFolder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  return SystemText(isFolder ? folder.c_str() : baseDir);
+}
+
 SaveDialogTexts MakeSaveDialogTexts() {
   SaveDialogTexts texts;
   texts.title = ProgramText(TEXT_SAVE_TITLE);
-  // The filter is a list of strings, each with its zero, and a closing zero.
-  static const char filter[] = TEXT_SAVE_FILTER;
-  for (const char *part = filter; *part; part += std::strlen(part) + 1)
-    texts.filter += ProgramText(part) + L'\0';
-  texts.filter += L'\0';
+  texts.filter = ProgramTextList(TEXT_SAVE_FILTER);
   return texts;
 }
 

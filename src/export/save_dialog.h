@@ -15,6 +15,10 @@ const DWORD SAVE_DIALOG_FLAGS = OFN_EXPLORER | OFN_ALLOWMULTISELECT;
 // baseDir) when baseDir is too long for the whole path.
 void ProposeSavePath(char *proposal);
 
+// The folder pictures and portraits are proposed in: baseDir\phot when it
+// is a folder, else baseDir.
+std::wstring PictureFolder();
+
 // The dialog's own texts, as Unicode: the title and the two filter pairs,
 // each string zero-terminated and the list closed by an extra zero.
 struct SaveDialogTexts {

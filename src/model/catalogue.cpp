@@ -8,16 +8,6 @@ char PartList[PART_LIST_SIZE][DIR_PATH_SIZE];
 int partCount = 0;
 int firstVisible = 0;
 
-const char *const CATEGORY_NAMES[CATEGORY_COUNT] = {
-    "back-hair", "face",     "other",     "eyes",  "eyebrows", "nose",    "mouth",
-    "ears",      "disabled", "moustache", "beard", "hair",     "glasses",
-};
-
-int CategoryNamed(const char *name) {
-  for (int category = 0; category < CATEGORY_COUNT; ++category)
-    if (std::strcmp(CATEGORY_NAMES[category], name) == 0) return category;
-  return -1;
-}
 
 int PartNameCategory(const char *fileName) {
   std::size_t length = std::strlen(fileName);
@@ -85,6 +75,19 @@ void ScanPartFolder() {
     AddPartListEntry(found.cFileName);
   } while (partCount < PART_LIST_MAX && FindNextFileA(search, &found));
   FindClose(search);
+}
+
+void WithCategoryListed(int category, const std::function<void()> &use) {
+  static char kept[PART_LIST_SIZE][DIR_PATH_SIZE];
+  std::memcpy(kept, PartList, sizeof kept);
+  int keptCount = partCount, keptCategory = currentCategory, keptFirst = firstVisible;
+  currentCategory = category;
+  ScanPartFolder();
+  use();
+  std::memcpy(PartList, kept, sizeof PartList);
+  partCount = keptCount;
+  currentCategory = keptCategory;
+  firstVisible = keptFirst;
 }
 
 int ReplaceSubstring(char *text, const char *find, const char *replacement) {

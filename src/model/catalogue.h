@@ -2,6 +2,7 @@
 // below baseDir, and the file-name rules that go with it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "portrait.h"
@@ -13,14 +14,6 @@ const int PALETTE_CELLS = 5;
 extern char PartList[PART_LIST_SIZE][DIR_PATH_SIZE];
 extern int partCount;
 extern int firstVisible;
-
-// Each category's name, in slot order, for files and reports: back-hair,
-// face, other, eyes, eyebrows, nose, mouth, ears, disabled, moustache,
-// beard, hair, glasses.
-extern const char *const CATEGORY_NAMES[CATEGORY_COUNT];
-
-// The category whose name is name, or -1.
-int CategoryNamed(const char *name);
 
 // The category of a part file name kao-<digit>-<rest>.bmp (without the
 // folder), from its digit: the name the search pattern of that category
@@ -44,6 +37,11 @@ void PartSearchPattern(int category, char *out);
 // system returns them, at most 99. Also makes baseDir the current
 // directory. Names longer than PART_NAME_MAX are skipped.
 void ScanPartFolder();
+
+// Runs use with PartList and partCount listing category (ScanPartFolder),
+// then puts them, currentCategory and firstVisible back as they were: the
+// palette keeps showing its own category meanwhile.
+void WithCategoryListed(int category, const std::function<void()> &use);
 
 // Replaces the first occurrence of find in text by replacement, in place.
 // Returns 1 when it replaced, 0 when find is empty or absent. The caller

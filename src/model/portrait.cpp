@@ -2,6 +2,17 @@
 
 #include <cstring>
 
+const char *const CATEGORY_NAMES[CATEGORY_COUNT] = {
+    "back-hair", "face",     "other",     "eyes",  "eyebrows", "nose",    "mouth",
+    "ears",      "disabled", "moustache", "beard", "hair",     "glasses",
+};
+
+int CategoryNamed(const char *name) {
+  for (int category = 0; category < CATEGORY_COUNT; ++category)
+    if (std::strcmp(CATEGORY_NAMES[category], name) == 0) return category;
+  return -1;
+}
+
 PartSlot LayerTable[LAYER_SLOTS];
 PartSlot PieceTable[PIECE_SLOTS];
 

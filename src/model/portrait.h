@@ -21,6 +21,14 @@ enum PartCategory {
 // Slots 0 to 12 are the categories; 13 to 19 are never used.
 const int CATEGORY_COUNT = CAT_GLASSES + 1;
 
+// Each category's name, in slot order, for files and reports: back-hair,
+// face, other, eyes, eyebrows, nose, mouth, ears, disabled, moustache,
+// beard, hair, glasses.
+extern const char *const CATEGORY_NAMES[CATEGORY_COUNT];
+
+// The category whose name is name, or -1.
+int CategoryNamed(const char *name);
+
 enum PartMode { MODE_OFF = 0, MODE_SINGLE = 1, MODE_PAIR = 2 };
 
 // The canvas a portrait is made for, and the picture that is saved.

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include "dib24.h"
+#include "portrait.h"
+
 // Clears the canvas to white and draws every part that is switched on, from
 // the back hair (slot 0) to the glasses (slot 12), the ten pieces in slot
 // 2's turn: each one stretched to its size, transparent where pure white,
@@ -11,5 +14,21 @@
 // Every piece is copied whole into LayerTable slot 2 before it is drawn, so
 // afterwards slot 2 equals PieceTable[9]. Nothing is kept between paints.
 // window owns the failure messages and lends its device context; dc is the
-// paint's context.
-void ComposePortrait(HWND window, HDC dc);
+// paint's context. An export composes on another canvas colour as well, to
+// tell where the canvas shows through no part. framePixels are the pixels of
+// the frame selected into dc, if it is a frame's.
+void ComposePortrait(HWND window, HDC dc, COLORREF canvasColour = RGB(255, 255, 255),
+                     const Pixels24 *framePixels = nullptr);
+
+// The corners of a copy of part on the window: the left copy (or the only
+// one), or with mirrored the right copy of a pair, turned the other way.
+// False when the compositor draws no such copy (off, no pixels, too large,
+// too far out).
+bool PartCopyCorners(const PartSlot &part, bool mirrored, POINT corners[3]);
+
+// Whether the compositor draws the pixel at (pixel.x, pixel.y), column and
+// row from the top-left, of the part's stretched image (the mirrored one for
+// the right copy): made as the paint makes it, it is not pure white. Reads
+// only the rows of the file the pixel needs. False when the file cannot be
+// read. window owns the failure messages.
+bool PartPixelOpaque(HWND window, const PartSlot &part, bool mirrored, POINT pixel);

@@ -1,5 +1,6 @@
 #include "dib24.h"
 
+#include "paint_clock.h"
 #include "paint_failure.h"
 #include "texts.h"
 
@@ -15,6 +16,7 @@ bool TakesPartColour(const unsigned char *pixel, int layer) {
 }
 
 HBITMAP CreateDib24(HWND window, int width, int height, Pixels24 *pixels) {
+  PaintStage previous = EnterStage(STAGE_IMAGES);
   *pixels = Pixels24{nullptr, 0, width, height};
   long long stride = (3LL * width + 3) / 4 * 4;
   HBITMAP bitmap = nullptr;
@@ -32,6 +34,7 @@ HBITMAP CreateDib24(HWND window, int width, int height, Pixels24 *pixels) {
     ReleaseDC(window, windowDC);
     if (bitmap) *pixels = Pixels24{static_cast<unsigned char *>(bits), static_cast<int>(stride), width, height};
   }
+  LeaveStage(previous);
   if (!bitmap) ShowPaintFailure(window, TEXT_NO_DIB, CAPTION_DEBUG);
   return bitmap;
 }

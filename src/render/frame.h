@@ -1,6 +1,7 @@
 // Frames: 24-bit images off the screen, each selected into a memory device
 // context, into which a window's content is drawn and then copied to the
-// window in one piece. The drawing writes a frame's pixels in place.
+// window in one piece. The drawing writes a frame's pixels in place, handed
+// to it with the context.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +21,3 @@ struct Frame {
 // paint). Release with CloseFrame.
 int OpenFrame(HWND window, HDC like, int width, int height, Frame *frame);
 void CloseFrame(Frame *frame);
-
-// The pixels of the open frame whose context is dc; false for any other dc.
-bool FramePixels(HDC dc, Pixels24 *pixels);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "catalogue.h"
+#include "paint_clock.h"
 #include "paint_failure.h"
 #include "part_file.h"
 #include "placement.h"
@@ -109,14 +110,28 @@ static RowSpan RowsShown(HWND window, HDC dc, int y, int height) {
   return {std::max<int>(shown.top - y - 2, 0), std::min<int>(shown.bottom - y + 2, height)};
 }
 
+// Whether anything drawn within r can show on dc: a paint of a small region
+// reads no file whose thumbnail lies outside it.
+static bool CanShow(HWND window, HDC dc, const RECT &r) {
+  RECT client, clip, shown;
+  GetClientRect(window, &client);
+  return GetClipBox(dc, &clip) != ERROR && IntersectRect(&shown, &client, &clip) &&
+         IntersectRect(&shown, &shown, &r);
+}
+
 // Draws a file at its own size with its top-left corner at (x, y).
 static void DrawFileAt(HWND window, HDC dc, const char *path, int x, int y) {
   PartFile file;
   if (!OpenPartFile(path, &file)) return;
+  RECT drawn = {x, y, x + file.layout.width, y + file.layout.height};
   PartSource source;
-  if (OpenPartSource(window, &file, RowsShown(window, dc, y, file.layout.height), source)) {
+  if (CanShow(window, dc, drawn) &&
+      OpenPartSource(window, &file, RowsShown(window, dc, y, file.layout.height), source)) {
+    PaintStage stage = EnterStage(STAGE_STRETCH);
     StretchBlt(dc, x, y, source.width, source.height, source.dc, 0, 0, source.width,
                source.height, SRCCOPY);
+    GdiFlush();
+    LeaveStage(stage);
     ClosePartSource(source);
   }
   ClosePartFile(&file);
@@ -138,8 +153,14 @@ static void DrawThumbnail(HWND window, HDC dc, const char *path, int left) {
   if (!OpenPartFile(path, &file)) return;
   int width = file.layout.width, height = file.layout.height;
   ThumbnailPlacement at = PlaceThumbnail(currentCategory, path, left, width, height);
+  RECT drawn = {at.x, at.y, at.x + width, at.y + height};
+  if (at.kind == THUMB_PAIR) {
+    RECT mirrored = {at.x2 - width, at.y, at.x2 + 1, at.y + height};  // either way a mirror rounds
+    UnionRect(&drawn, &drawn, &mirrored);
+  }
   PartSource source;
-  if (OpenPartSource(window, &file, RowsShown(window, dc, at.y, height), source)) {
+  if (CanShow(window, dc, drawn) && OpenPartSource(window, &file, RowsShown(window, dc, at.y, height), source)) {
+    PaintStage stage = EnterStage(STAGE_STRETCH);
     if (at.kind == THUMB_PAIR) {
       SetStretchBltMode(dc, HALFTONE);
       StretchBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, width, height, SRCCOPY);
@@ -147,6 +168,8 @@ static void DrawThumbnail(HWND window, HDC dc, const char *path, int left) {
     } else {
       BitBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, SRCCOPY);
     }
+    GdiFlush();
+    LeaveStage(stage);
     ClosePartSource(source);
   }
   ClosePartFile(&file);

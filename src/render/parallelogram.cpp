@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "dib24.h"
-#include "frame.h"
 #include "memory_dc.h"
 #include "paint_failure.h"
 #include "texts.h"
@@ -53,6 +52,17 @@ struct Mapping {
     *s = (qx * e2y - qy * e2x) * sign;
     *t = (e1x * qy - e1y * qx) * sign;
   }
+  // The pixel of a width x height image on which the centre of pixel (x, y)
+  // lands, column from the left and row from the top; false when the centre
+  // lies outside.
+  bool Sample(long long x, long long y, int width, int height, long long *column, long long *row) const {
+    long long s, t;
+    At(x, y, &s, &t);
+    if (s < 0 || s >= denominator || t < 0 || t >= denominator) return false;
+    *column = s * width / denominator;
+    *row = t * height / denominator;
+    return true;
+  }
 };
 
 }  // namespace
@@ -91,23 +101,34 @@ void MapParallelogram(const POINT corners[3], const TransferSource &source,
   Mapping map(corners);
   if (map.Flat()) return;
   for (int ty = 0; ty < target.height; ++ty) {
-    unsigned char *row = target.topRow + ty * target.stride;
+    unsigned char *line = target.topRow + ty * target.stride;
     for (int tx = 0; tx < target.width; ++tx) {
-      long long s, t;
-      map.At(static_cast<long long>(target.left) + tx, static_cast<long long>(target.top) + ty, &s, &t);
-      if (s < 0 || s >= map.denominator || t < 0 || t >= map.denominator) continue;
-      long long column = s * source.width / map.denominator - source.left;
-      long long stored = source.top + source.rows - 1 - t * source.height / map.denominator;
+      long long column, row;
+      if (!map.Sample(static_cast<long long>(target.left) + tx, static_cast<long long>(target.top) + ty,
+                      source.width, source.height, &column, &row))
+        continue;
+      column -= source.left;
+      long long stored = source.top + source.rows - 1 - row;
       if (column < 0 || column >= source.paddedWidth || stored < 0 || stored >= source.rows) continue;
       long long at = stored * source.paddedWidth + column;
       if (!source.mask[at]) continue;
       const unsigned char *from = source.pixels + at * 3;
-      unsigned char *to = row + tx * 3;
+      unsigned char *to = line + tx * 3;
       to[0] = from[0];
       to[1] = from[1];
       to[2] = from[2];
     }
   }
+}
+
+bool SampledPixel(const POINT corners[3], int width, int height, int x, int y, POINT *pixel) {
+  if (width <= 0 || height <= 0 || width > TRANSFER_MAX_SIDE || height > TRANSFER_MAX_SIDE) return false;
+  if (!Reachable(corners)) return false;
+  Mapping map(corners);
+  long long column, row;
+  if (map.Flat() || !map.Sample(x, y, width, height, &column, &row)) return false;
+  *pixel = {static_cast<LONG>(column), static_cast<LONG>(row)};
+  return true;
 }
 
 RECT TransferBox(HWND window, HDC dc, const POINT corners[3]) {
@@ -123,17 +144,16 @@ RECT TransferBox(HWND window, HDC dc, const POINT corners[3]) {
 }
 
 void TransferParallelogram(HWND window, HDC dc, const POINT corners[3],
-                           const TransferSource &source) {
+                           const TransferSource &source, const Pixels24 *framePixels) {
   RECT box = TransferBox(window, dc, corners);
   int width = box.right - box.left;
   int height = box.bottom - box.top;
   if (width <= 0 || height <= 0) return;
 
   TransferTarget target;
-  Pixels24 frame;
-  if (FramePixels(dc, &frame)) {
+  if (framePixels) {
     GdiFlush();  // what GDI was asked to draw before is in the pixels
-    target = TransferTarget{PixelAddress(frame, box.left, box.top), -frame.stride, box.left,
+    target = TransferTarget{PixelAddress(*framePixels, box.left, box.top), -framePixels->stride, box.left,
                             box.top, width, height};
     MapParallelogram(corners, source, target);
     return;

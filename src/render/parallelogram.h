@@ -8,6 +8,8 @@
 
 #include <cstddef>
 
+#include "dib24.h"
+
 // A part image of width x height pixels, of which a block is stored: 24-bit
 // pixels, bottom row first, paddedWidth per row, holding the image's
 // columns left to left + paddedWidth - 1 and its rows top to top + rows - 1
@@ -68,8 +70,14 @@ bool SampledArea(const POINT corners[3], int width, int height, const RECT &box,
 void MapParallelogram(const POINT corners[3], const TransferSource &source,
                       const TransferTarget &target);
 
-// MapParallelogram on the pixels of dc within TransferBox. A frame's pixels
-// are drawn on in place; any other dc is read into a buffer that is mapped
-// and written back. window owns the failure messages.
+// The pixel of a width x height image (column from the left, row from the
+// top) that MapParallelogram puts on window pixel (x, y). False when (x, y)
+// is not in the parallelogram.
+bool SampledPixel(const POINT corners[3], int width, int height, int x, int y, POINT *pixel);
+
+// MapParallelogram on the pixels of dc within TransferBox. With framePixels,
+// the pixels of the image selected into dc (a frame's), they are drawn on
+// in place; any other dc is read into a buffer that is mapped and written
+// back. window owns the failure messages.
 void TransferParallelogram(HWND window, HDC dc, const POINT corners[3],
-                           const TransferSource &source);
+                           const TransferSource &source, const Pixels24 *framePixels = nullptr);

@@ -7,6 +7,7 @@
 
 #include "catalogue.h"
 #include "memory_dc.h"
+#include "paint_clock.h"
 #include "paint_failure.h"
 #include "texts.h"
 
@@ -18,7 +19,7 @@ static bool Refuse(PartFileProblem *problem, PartFileProblem why) {
   return false;
 }
 
-int OpenPartFile(const char *relativePath, PartFile *file, PartFileProblem *problem) {
+static int OpenPartFileNow(const char *relativePath, PartFile *file, PartFileProblem *problem) {
   char path[MAX_PATH];
   if (!MakeBasePath(path, sizeof path, relativePath)) return Refuse(problem, PART_FILE_PATH_TOO_LONG);
   file->handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -39,17 +40,59 @@ int OpenPartFile(const char *relativePath, PartFile *file, PartFileProblem *prob
   return fits;
 }
 
+int OpenPartFile(const char *relativePath, PartFile *file, PartFileProblem *problem) {
+  PaintStage previous = EnterStage(STAGE_FILES);
+  int opened = OpenPartFileNow(relativePath, file, problem);
+  LeaveStage(previous);
+  return opened;
+}
+
 void ClosePartFile(PartFile *file) {
+  PaintStage previous = EnterStage(STAGE_FILES);
   if (file->handle != INVALID_HANDLE_VALUE) CloseHandle(file->handle);
   file->handle = INVALID_HANDLE_VALUE;
+  LeaveStage(previous);
 }
 
 static bool ReadExactly(HANDLE file, unsigned long long offset, void *to, std::size_t size) {
+  PaintStage previous = EnterStage(STAGE_FILES);
   LARGE_INTEGER at;
   at.QuadPart = static_cast<LONGLONG>(offset);
   DWORD read = 0;
-  return SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
-         ReadFile(file, to, static_cast<DWORD>(size), &read, nullptr) && read == size;
+  bool done = SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
+              ReadFile(file, to, static_cast<DWORD>(size), &read, nullptr) && read == size;
+  LeaveStage(previous);
+  return done;
+}
+
+// Reads rows first to last - 1 of an open file into image, which holds at
+// least those rows of the file's width.
+static bool ReadRowsInto(PartFile *file, int first, int last, const Pixels24 &image) {
+  const PartFileLayout &layout = file->layout;
+  // The rows are one stretch of the file, in its order: stored rows
+  // r0 to r1 - 1.
+  int r0 = layout.topDown ? first : layout.height - last;
+  int r1 = layout.topDown ? last : layout.height - first;
+  std::size_t size = static_cast<std::size_t>(layout.rowSize * (r1 - r0));
+  unsigned long long offset = layout.pixelOffset + layout.rowSize * r0;
+  if (layout.bitCount == 24) {
+    // A 24-bit file's rows are the image's rows: read straight into it, then
+    // put top-down ones bottom row first.
+    unsigned char *block = PixelAddress(image, 0, last - 1);
+    if (!ReadExactly(file->handle, offset, block, size)) return false;
+    if (layout.topDown)
+      for (int low = 0, high = r1 - r0 - 1; low < high; ++low, --high)
+        std::swap_ranges(block + static_cast<std::size_t>(low) * image.stride,
+                         block + static_cast<std::size_t>(low + 1) * image.stride,
+                         block + static_cast<std::size_t>(high) * image.stride);
+    return true;
+  }
+  std::vector<unsigned char> stored(size);
+  if (!ReadExactly(file->handle, offset, stored.data(), size)) return false;
+  PaintStage previous = EnterStage(STAGE_DECODE);
+  DecodePartRows(layout, file->headers, stored.data(), r0, r1, image);
+  LeaveStage(previous);
+  return true;
 }
 
 HBITMAP ReadPartImage(HWND window, PartFile *file, RowSpan rows, Pixels24 *pixels) {
@@ -57,34 +100,22 @@ HBITMAP ReadPartImage(HWND window, PartFile *file, RowSpan rows, Pixels24 *pixel
   HBITMAP bitmap = CreateDib24(window, layout.width, layout.height, pixels);
   if (!bitmap) return nullptr;
   int first = std::max(rows.first, 0), last = std::min(rows.last, layout.height);
-  if (first >= last) return bitmap;
-  // The rows are one stretch of the file, in its order: stored rows
-  // r0 to r1 - 1.
-  int r0 = layout.topDown ? first : layout.height - last;
-  int r1 = layout.topDown ? last : layout.height - first;
-  std::size_t size = static_cast<std::size_t>(layout.rowSize * (r1 - r0));
-  unsigned long long offset = layout.pixelOffset + layout.rowSize * r0;
-  bool read;
-  if (layout.bitCount == 24) {
-    // A 24-bit file's rows are the image's rows: read straight into it, then
-    // put top-down ones bottom row first.
-    unsigned char *block = PixelAddress(*pixels, 0, last - 1);
-    read = ReadExactly(file->handle, offset, block, size);
-    if (read && layout.topDown)
-      for (int low = 0, high = r1 - r0 - 1; low < high; ++low, --high)
-        std::swap_ranges(block + static_cast<std::size_t>(low) * pixels->stride,
-                         block + static_cast<std::size_t>(low + 1) * pixels->stride,
-                         block + static_cast<std::size_t>(high) * pixels->stride);
-  } else {
-    std::vector<unsigned char> stored(size);
-    read = ReadExactly(file->handle, offset, stored.data(), size);
-    if (read) DecodePartRows(layout, file->headers, stored.data(), r0, r1, *pixels);
-  }
-  if (!read) {
+  if (first < last && !ReadRowsInto(file, first, last, *pixels)) {
     DeleteObject(bitmap);
     return nullptr;
   }
   return bitmap;
+}
+
+bool ReadPartRows(PartFile *file, RowSpan rows, std::vector<unsigned char> &storage, Pixels24 *pixels) {
+  const PartFileLayout &layout = file->layout;
+  int first = std::max(rows.first, 0), last = std::min(rows.last, layout.height);
+  if (first >= last) return false;
+  int stride = (layout.width * 3 + 3) / 4 * 4;
+  storage.assign(static_cast<std::size_t>(stride) * (last - first), 0);
+  // Counted from the image's bottom row up, the rows stored end at row first.
+  *pixels = Pixels24{storage.data(), stride, layout.width, last};
+  return ReadRowsInto(file, first, last, *pixels);
 }
 
 HBITMAP LoadPartImage(HWND window, const char *relativePath, Pixels24 *pixels) {
@@ -108,6 +139,7 @@ int OpenPartSource(HWND window, PartFile *file, RowSpan rows, PartSource &source
   source = PartSource{};
   source.bitmap = ReadPartImage(window, file, rows, &source.pixels);
   if (!source.bitmap) return 0;
+  PaintStage previous = EnterStage(STAGE_IMAGES);
   source.width = source.pixels.width;
   source.height = source.pixels.height;
   source.dc = CreateCompatibleDC(nullptr);
@@ -115,19 +147,23 @@ int OpenPartSource(HWND window, PartFile *file, RowSpan rows, PartSource &source
     ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
     DeleteObject(source.bitmap);
     source = PartSource{};
+    LeaveStage(previous);
     return 0;
   }
   source.previous = SelectObject(source.dc, source.bitmap);
+  LeaveStage(previous);
   return 1;
 }
 
 void ClosePartSource(PartSource &source) {
+  PaintStage previous = EnterStage(STAGE_IMAGES);
   if (source.dc) {
     SelectObject(source.dc, source.previous);
     DeleteMemoryDC(source.dc);
   }
   if (source.bitmap) DeleteObject(source.bitmap);
   source = PartSource{};
+  LeaveStage(previous);
 }
 
 void PickDefaultColour(HWND window, int s) {

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "dib24.h"
 #include "part_decode.h"
 
@@ -39,6 +41,13 @@ const RowSpan ALL_ROWS = {0, PART_FILE_MAX_SIDE};
 // made (shown) or the rows cannot be read. The caller releases the bitmap
 // with DeleteObject.
 HBITMAP ReadPartImage(HWND window, PartFile *file, RowSpan rows, Pixels24 *pixels);
+
+// Reads the rows of an open file that fall in rows into storage, without
+// an image of the platform's: *pixels then describes an image of the file's
+// width whose rows rows.first to rows.last - 1 (from the top) are readable
+// (its height is rows.last). Returns false when no row falls in rows or the
+// rows cannot be read.
+bool ReadPartRows(PartFile *file, RowSpan rows, std::vector<unsigned char> &storage, Pixels24 *pixels);
 
 // Reads and decodes all of baseDir\relativePath into a new 24-bit image
 // (see ReadPartImage). Returns null, with nothing made, when the file does

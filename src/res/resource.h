@@ -5,7 +5,6 @@
 #define IDD_PREVIEW 12
 #define IDD_EDITOR 13
 #define IDD_EXPORT 14
-#define IDD_VERSION 15
 #define IDI_PROGRAM 12
 #define IDR_EDITOR_MENU 13
 #define IDR_EDITOR_KEYS 13
@@ -84,6 +83,3 @@
 #define IDC_EXPORT_SCALE 201
 #define IDC_EXPORT_TRANSPARENT 202
 #define IDC_EXPORT_SCALE_LABEL 203
-
-// Version window
-#define IDC_VERSION_TEXT 211

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "custom_colours.h"
 #include "failure.h"
 #include "catalogue.h"
 #include "history.h"
@@ -210,6 +211,23 @@ TEST_F(EditorWindow, EveryCellFitsInThePaletteFrameAndAnswersAClick) {
   EXPECT_EQ(LayerTable[CAT_NOSE].listIndex, 4);
 }
 
+// The menu bar's item "部品を外す" in 編集 switches the part off, as "OFF" does.
+TEST_F(EditorWindow, AMenuItemCarriesOutItsCommand) {
+  HMENU edit = GetSubMenu(GetMenu(window_), 1);
+  ASSERT_NE(edit, nullptr);
+  UINT off = 0;
+  for (int i = 0; i < GetMenuItemCount(edit); ++i) {
+    char text[64] = "";
+    GetMenuStringA(edit, i, text, sizeof text, MF_BYPOSITION);
+    if (std::strncmp(text, "部品を外す", std::strlen("部品を外す")) == 0) off = GetMenuItemID(edit, i);
+  }
+  currentCategory = CAT_NOSE;
+  LayerTable[CAT_NOSE].mode = MODE_SINGLE;
+  SendMessageA(window_, WM_COMMAND, MAKEWPARAM(off, 0), 0);  // as the menu sends it
+  EXPECT_EQ(LayerTable[CAT_NOSE].mode, MODE_OFF);
+  ClearHistory();
+}
+
 // Keys pressed on a control of the real editor move, switch off and bring
 // back a part, which the canvas shows.
 TEST_F(EditorWindow, KeysCarryOutTheirCommandsAndUndoTakesThemBack) {
@@ -256,6 +274,101 @@ TEST_F(EditorWindow, KeysCarryOutTheirCommandsAndUndoTakesThemBack) {
   GetKeyboardState(keys);
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
+  ClearHistory();
+}
+
+// A nose dragged on the real window with posted mouse messages: it follows
+// the pointer as far as the limits let it, each drag one step of undo;
+// Escape puts it back; the wheel over the canvas makes it larger.
+TEST_F(EditorWindow, DraggingAPartMovesItAsOneStepOfUndo) {
+  PartFolder folder;
+  folder.Write("kao\\kao-5-001.bmp", 10, 10, [](int, int) { return BLACK; });
+  Command(IDC_CATEGORY_NOSE);
+  SendMessageA(window_, WM_LBUTTONDOWN, 0, MAKELPARAM(PaletteCellLeft(0) + 40, CELL_TOP + 50));
+  Command(IDC_CATEGORY_EYES);
+  ClearHistory();
+  const PartSlot &nose = LayerTable[CAT_NOSE];
+  const int x = canvasX + nose.x, y = canvasY + nose.y;  // its top-left corner
+  auto pixel = [&](int px, int py) {
+    HDC dc = GetDC(window_);
+    Bgr p = PixelAt(dc, px, py);
+    ReleaseDC(window_, dc);
+    return p;
+  };
+  auto drag = [&](int dx, int dy, bool escape) {
+    PostMessageA(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x + 5, y + 5));
+    PostMessageA(window_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + 5 + dx, y + 5 + dy));
+    PumpMessages();
+    if (escape) Command(IDC_CANCEL_DRAG);
+    PostMessageA(window_, WM_LBUTTONUP, 0, MAKELPARAM(x + 5 + dx, y + 5 + dy));
+    PumpMessages();
+  };
+  drag(7, 4, false);
+  EXPECT_EQ(currentCategory, CAT_NOSE) << "made current as its button does";
+  EXPECT_EQ(canvasX + nose.x, x + 7);
+  EXPECT_EQ(canvasY + nose.y, y + 4);
+  EXPECT_TRUE(pixel(x + 12, y + 9) == BLACK) << "drawn where it went";
+  EXPECT_TRUE(pixel(x + 2, y + 2) == WHITE);
+  Command(IDC_UNDO);
+  EXPECT_TRUE(pixel(x + 2, y + 2) == BLACK) << "one undo puts it back";
+  EXPECT_TRUE(pixel(x + 12, y + 9) == WHITE);
+  drag(20, 0, true);
+  EXPECT_EQ(canvasX + nose.x, x) << "Escape";
+  EXPECT_FALSE(UndoChange()) << "a cancelled drag leaves no step";
+  drag(1000, -1000, false);
+  EXPECT_EQ(nose.x, 80) << "stops where → stops";
+  EXPECT_EQ(nose.y, -canvasY);
+  Command(IDC_UNDO);
+  POINT screen = {x + 5, y + 5};
+  ClientToScreen(window_, &screen);
+  for (int i = 0; i < 3; ++i)
+    SendMessageA(window_, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 3), MAKELPARAM(screen.x, screen.y));
+  EXPECT_EQ(nose.width, 12) << "three thirds of a notch: one step";
+  ClearHistory();
+}
+
+// おまかせ puts a part in every category from the folder, the face and the
+// hair in custom colours, as one step of undo; with a category current,
+// Shift+F5 changes only it, and switches it off when it has no files.
+TEST_F(EditorWindow, RandomPortraitFillsEveryCategoryAsOneStep) {
+  PartFolder folder;
+  auto black = [](int x, int) { return x % 2 ? BLACK : WHITE; };
+  for (const char *name : {"kao-1-001", "kao-b-001", "kao-0-001", "kao-3-001", "kao-4-001", "kao-5-001",
+                           "kao-6-001", "kao-7-001", "kao-9-001", "kao-a-001", "kao-c-001", "kao-2-001",
+                           "kao-2-100", "kao-2-200", "kao-8-001"})
+    folder.Write(std::string("kao\\") + name + ".bmp", 8, 6, black);
+  Command(IDC_CATEGORY_EYES);
+  PortraitState start = CurrentPortrait();
+  Command(IDC_RANDOM_PORTRAIT);
+  for (int category = CAT_BACK_HAIR; category <= CAT_GLASSES; ++category) {
+    if (category == CAT_OTHER) continue;
+    EXPECT_EQ(LayerTable[category].mode != MODE_OFF, category != CAT_DISABLED) << category;
+  }
+  EXPECT_STREQ(LayerTable[CAT_BACK_HAIR].path, "kao\\kao-0-001.bmp");
+  auto in = [](const RgbColour *colours, const PartSlot &slot) {
+    for (int i = 0; i < CUSTOM_COLOUR_ROW; ++i)
+      if (colours[i].red == slot.red && colours[i].green == slot.green && colours[i].blue == slot.blue) return true;
+    return false;
+  };
+  EXPECT_TRUE(in(SKIN_TONES, LayerTable[CAT_FACE]));
+  EXPECT_TRUE(in(HAIR_COLOURS, LayerTable[CAT_HAIR]));
+  EXPECT_TRUE(in(HAIR_COLOURS, LayerTable[CAT_BACK_HAIR]));
+  int pieces = 0;
+  for (const PartSlot &piece : PieceTable) pieces += piece.mode != MODE_OFF;
+  EXPECT_LE(pieces, 3);
+  EXPECT_EQ(currentCategory, CAT_EYES);
+  EXPECT_EQ(partCount, 1) << "the palette's list stays";
+  Command(IDC_UNDO);
+  EXPECT_TRUE(SamePortrait(start, CurrentPortrait()));
+  EXPECT_FALSE(UndoChange());
+
+  Command(IDC_CATEGORY_GLASSES);
+  DeleteFileA((folder / "kao\\kao-c-001.bmp").c_str());
+  Command(IDC_RANDOM_PORTRAIT);
+  EXPECT_EQ(LayerTable[CAT_GLASSES].mode, MODE_OFF) << "no file: off";
+  LayerTable[CAT_NOSE].x = 77;
+  Command(IDC_RANDOM_PART);
+  EXPECT_EQ(LayerTable[CAT_NOSE].x, 77) << "only the current category";
   ClearHistory();
 }
 

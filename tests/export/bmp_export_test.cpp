@@ -7,6 +7,7 @@
 
 #include "bmp_file.h"
 #include "export_test_support.h"
+#include "text.h"
 #include "texts.h"
 
 namespace {
@@ -14,23 +15,18 @@ namespace {
 std::vector<std::uint8_t> Bytes(const char *text) { return std::vector<std::uint8_t>(text, text + std::strlen(text)); }
 
 TEST(FileWriting, TemporaryNameIsInTheChosenFolder) {
-  std::string deep(250, 'd');
+  std::wstring deep(250, L'd');
   struct Case {
-    std::string path, temporary;
+    std::wstring path, temporary;
   } cases[] = {
-      {"C:\\out\\face.bmp", "C:\\out\\~nigaoe-7.tmp"},
-      {"C:/out/face.bmp", "C:/out/~nigaoe-7.tmp"},
-      {"face.bmp", "~nigaoe-7.tmp"},
-      {"C:face.bmp", "C:~nigaoe-7.tmp"},
-      // 表 (95 5C) in the name is no separator.
-      {"C:\\out\\\x95\x5C.bmp", "C:\\out\\~nigaoe-7.tmp"},
-      {"C:\\" + deep + "\\f.bmp", ""},
+      {L"C:\\out\\face.bmp", L"C:\\out\\~nigaoe-7.tmp"},
+      {L"C:/out/face.bmp", L"C:/out/~nigaoe-7.tmp"},
+      {L"face.bmp", L"~nigaoe-7.tmp"},
+      {L"C:face.bmp", L"C:~nigaoe-7.tmp"},
+      {L"C:\\out\\\u8868.bmp", L"C:\\out\\~nigaoe-7.tmp"},
+      {L"C:\\" + deep + L"\\f.bmp", L""},
   };
-  for (const Case &c : cases) {
-    char temporary[MAX_PATH];
-    EXPECT_EQ(MakeTemporarySavePath(temporary, sizeof temporary, c.path.c_str(), 7), c.temporary.empty() ? 0 : 1);
-    EXPECT_EQ(std::string(temporary), c.temporary) << c.path;
-  }
+  for (const Case &c : cases) EXPECT_TRUE(TemporarySavePath(c.path, 7) == c.temporary);
 }
 
 TEST(FileWriting, WritesTheWholeBlockAndReplacesAnEarlierFile) {
@@ -39,9 +35,9 @@ TEST(FileWriting, WritesTheWholeBlockAndReplacesAnEarlierFile) {
   FailureLog log;
   std::vector<std::uint8_t> first = Bytes("a longer first content");
   std::vector<std::uint8_t> second = Bytes("second");
-  ASSERT_EQ(WriteFileReplacing(nullptr, path.c_str(), first.data(), first.size()), 1);
+  ASSERT_EQ(WriteFileReplacing(nullptr, SystemText(path.c_str()), first.data(), first.size()), 1);
   EXPECT_EQ(ReadFileBytes(path), first);
-  ASSERT_EQ(WriteFileReplacing(nullptr, path.c_str(), second.data(), second.size()), 1);
+  ASSERT_EQ(WriteFileReplacing(nullptr, SystemText(path.c_str()), second.data(), second.size()), 1);
   EXPECT_EQ(ReadFileBytes(path), second);
   EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"phot-.bmp"});
   EXPECT_TRUE(log.entries().empty());
@@ -68,7 +64,7 @@ TEST(FileWriting, AFileThatCannotBeWrittenIsShownAndLeavesNothingBehind) {
   for (const Case &c : cases) {
     SCOPED_TRACE(c.path);
     FailureLog log;
-    EXPECT_EQ(WriteFileReplacing(owner, c.path.c_str(), content.data(), content.size()), 0);
+    EXPECT_EQ(WriteFileReplacing(owner, SystemText(c.path.c_str()), content.data(), content.size()), 0);
     ASSERT_EQ(log.entries().size(), 1u);
     EXPECT_EQ(log.entries()[0].owner, owner);
     EXPECT_EQ(log.entries()[0].text, TEXT_NOT_SAVED);

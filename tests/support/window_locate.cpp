@@ -31,6 +31,19 @@ static HWND VisibleWindow(const char *caption) {
   return window && IsWindowVisible(window) ? window : nullptr;
 }
 
+// The editor's title bar names the portrait file before the caption once
+// there is one.
+static BOOL CALLBACK FindEditor(HWND window, LPARAM found) {
+  char title[512] = "";
+  GetWindowTextA(window, title, sizeof title);
+  std::size_t length = std::strlen(title), caption = std::strlen(EDITOR_CAPTION);
+  if (IsWindowVisible(window) && length >= caption && !std::strcmp(title + length - caption, EDITOR_CAPTION)) {
+    *reinterpret_cast<HWND *>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 static BOOL CALLBACK FindColourDialog(HWND window, LPARAM found) {
   if (IsWindowVisible(window) && GetDlgItem(window, COLOUR_BOX_ID)) {
     *reinterpret_cast<HWND *>(found) = window;
@@ -56,7 +69,8 @@ int main(int argc, char **argv) {
   }
   const char *what = argv[1];
   int first = argc > 2 ? std::atoi(argv[2]) : 0;
-  HWND editor = VisibleWindow(EDITOR_CAPTION);
+  HWND editor = nullptr;
+  EnumWindows(FindEditor, reinterpret_cast<LPARAM>(&editor));
   POINT at = {0, 0};
   if (!std::strcmp(what, "window")) {
     RECT r;

@@ -1,0 +1,152 @@
+#include "drag.h"
+
+#include "commands.h"
+#include "compositor.h"
+#include "editor.h"
+#include "edit_rules.h"
+#include "history.h"
+#include "hit_test.h"
+#include "resource.h"
+
+namespace {
+
+// The drag going on, if any.
+struct Drag {
+  bool active;
+  PartHit hit;
+  bool backHair;           // the back hair is moved itself, without the piece copy
+  POINT pointer;           // where the button went down
+  POINT start;             // the part's position then
+  RECT shown;              // where the part is drawn now
+  PortraitState before;    // the portrait before the drag, for undo and Escape
+};
+Drag drag;
+
+int wheelRest;  // a partial notch carried to the next turn
+HCURSOR moveCursor;
+
+// Makes the hit part current as its category button makes its category
+// current, with the hair radio of the half grabbed and the piece grabbed.
+void MakeCurrent(HWND window, const PartHit &hit) {
+  int category = hit.slot == CAT_BACK_HAIR ? CAT_HAIR : hit.slot;
+  ChooseCategory(category);
+  ShowCategoryControls(window);
+  if (category == CAT_HAIR)
+    CheckRadioButton(window, IDC_FRONT_HAIR, IDC_BACK_HAIR,
+                     hit.slot == CAT_BACK_HAIR ? IDC_BACK_HAIR : IDC_FRONT_HAIR);
+  if (category == CAT_OTHER) currentPiece = hit.piece;
+}
+
+const PartSlot &DraggedPart() {
+  return drag.backHair ? LayerTable[CAT_BACK_HAIR] : HitPart(drag.hit);
+}
+
+// Repaints where the part was and where it is now.
+void RepaintMove() {
+  RECT rects[2] = {drag.shown, PartBounds(DraggedPart())};
+  drag.shown = rects[1];
+  RepaintRects(editorWindow, rects, 2);
+}
+
+// Stops the drag and lets the mouse go; the capture's end comes back as a
+// call of FinishDrag, which then finds no drag.
+void StopDrag() {
+  drag.active = false;
+  if (GetCapture() == editorWindow) ReleaseCapture();
+}
+
+bool OverCanvas(HWND window, POINT client) {
+  RECT frame, canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
+  GetWindowRect(GetDlgItem(window, IDC_CANVAS_FRAME), &frame);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
+  return PtInRect(&frame, client) || PtInRect(&canvas, client);
+}
+
+}  // namespace
+
+void LoadDragCursor() {
+  // A shared cursor of the system's: loaded once, never released.
+  if (!moveCursor) moveCursor = LoadCursor(nullptr, IDC_SIZEALL);
+}
+
+void RepaintRects(HWND window, const RECT *rects, int count) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (!region) return;
+  for (int i = 0; i < count; ++i) {
+    if (IsRectEmpty(&rects[i])) continue;
+    HRGN part = CreateRectRgnIndirect(&rects[i]);
+    if (!part) continue;
+    CombineRgn(region, region, part, RGN_OR);
+    DeleteObject(part);
+  }
+  RedrawWindow(window, nullptr, region, RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
+  DeleteObject(region);
+}
+
+bool BeginDrag(HWND window, int x, int y) {
+  FinishDrag(window);
+  PartHit hit = PartUnderPoint(window, x, y);
+  if (hit.slot < 0) return false;
+  MakeCurrent(window, hit);
+  RepaintEditor(window);
+  drag.hit = hit;
+  drag.backHair = hit.slot == CAT_BACK_HAIR;
+  drag.pointer = {x, y};
+  const PartSlot &part = DraggedPart();
+  drag.start = {part.x, part.y};
+  drag.shown = PartBounds(part);
+  drag.before = CurrentPortrait();
+  drag.active = true;
+  SetCapture(window);
+  SetCursor(moveCursor);
+  return true;
+}
+
+void DragTo(HWND, int x, int y) {
+  if (!drag.active) return;
+  int dx = x - drag.pointer.x, dy = y - drag.pointer.y;
+  if (drag.hit.mirrored) dx = -dx;  // the right copy moves the mirrored way
+  PartSlot &slot = BeginPartEdit(drag.backHair);
+  int oldX = slot.x, oldY = slot.y;
+  MovePartFrom(slot, drag.start.x, drag.start.y, dx, dy);
+  bool moved = slot.x != oldX || slot.y != oldY;
+  EndPartEdit(drag.backHair);
+  if (moved) RepaintMove();
+}
+
+void FinishDrag(HWND) {
+  if (!drag.active) return;
+  StopDrag();
+  RecordChange(drag.before);
+}
+
+void CancelDrag(HWND) {
+  if (!drag.active) return;
+  StopDrag();
+  RestorePortrait(drag.before);
+  RepaintMove();
+}
+
+bool SetDragCursor(HWND window, int x, int y) {
+  if (!drag.active && PartUnderPoint(window, x, y).slot < 0) return false;
+  SetCursor(moveCursor);
+  return true;
+}
+
+void TurnWheel(HWND window, int delta, unsigned keys, int x, int y) {
+  POINT client = {x, y};
+  ScreenToClient(window, &client);
+  if (!OverCanvas(window, client)) {
+    wheelRest = 0;
+    return;
+  }
+  unsigned up = IDC_PART_LARGER, down = IDC_PART_SMALLER;
+  if (keys & MK_CONTROL) {
+    up = IDC_ROTATE_RIGHT, down = IDC_ROTATE_LEFT;
+  } else if (keys & MK_SHIFT) {
+    up = IDC_PART_WIDER, down = IDC_PART_NARROWER;
+  }
+  wheelRest += delta;
+  for (; wheelRest >= WHEEL_DELTA; wheelRest -= WHEEL_DELTA) HandleEditorCommand(window, up);
+  for (; wheelRest <= -WHEEL_DELTA; wheelRest += WHEEL_DELTA) HandleEditorCommand(window, down);
+}

@@ -1,0 +1,62 @@
+#include "hit_test.h"
+
+#include "compositor.h"
+#include "parallelogram.h"
+
+namespace {
+
+// One copy tested: the pixel of (x, y) in it and whether that one is drawn.
+bool CopyHit(HWND window, const PartSlot &part, bool mirrored, int x, int y, OpaquePixelTest opaque) {
+  POINT corners[3], pixel;
+  if (!PartCopyCorners(part, mirrored, corners)) return false;
+  if (!SampledPixel(corners, part.width, part.height, x, y, &pixel)) return false;
+  return opaque(window, part, mirrored, pixel);
+}
+
+// The copy of part at (x, y), the right one of a pair first.
+bool PartHitAt(HWND window, const PartSlot &part, int x, int y, OpaquePixelTest opaque, bool *mirrored) {
+  for (bool right : {true, false})
+    if (CopyHit(window, part, right, x, y, opaque)) {
+      *mirrored = right;
+      return true;
+    }
+  return false;
+}
+
+}  // namespace
+
+PartHit PartAt(HWND window, int x, int y, OpaquePixelTest opaque) {
+  PartHit hit = {-1, -1, false};
+  for (int slot = CAT_GLASSES; slot >= CAT_BACK_HAIR; --slot) {
+    if (slot == CAT_DISABLED) continue;
+    if (slot == CAT_OTHER) {
+      for (int piece = PIECE_SLOTS - 1; piece >= 0; --piece)
+        if (PartHitAt(window, PieceTable[piece], x, y, opaque, &hit.mirrored)) {
+          hit.slot = CAT_OTHER;
+          hit.piece = piece;
+          return hit;
+        }
+    } else if (PartHitAt(window, LayerTable[slot], x, y, opaque, &hit.mirrored)) {
+      hit.slot = slot;
+      return hit;
+    }
+  }
+  return hit;
+}
+
+PartHit PartUnderPoint(HWND window, int x, int y) { return PartAt(window, x, y, PartPixelOpaque); }
+
+const PartSlot &HitPart(const PartHit &hit) {
+  return hit.slot == CAT_OTHER ? PieceTable[hit.piece] : LayerTable[hit.slot];
+}
+
+RECT PartBounds(const PartSlot &part) {
+  RECT bounds = {0, 0, 0, 0};
+  for (bool mirrored : {false, true}) {
+    POINT corners[3];
+    if (!PartCopyCorners(part, mirrored, corners)) continue;
+    RECT copy = ParallelogramBounds(corners);
+    UnionRect(&bounds, &bounds, &copy);
+  }
+  return bounds;
+}
