@@ -2,9 +2,8 @@
 # Builds the program and every test, then runs the tests under Wine in a
 # virtual X display of its own. Installs what is missing first (needs root
 # or sudo for apt). Usage: scripts/test.sh [ctest options, e.g. -R Palette]
-# BUILD_DIR chooses the build folder (default build/). The soak (ctest label
-# soak, a few minutes) runs only with NIGAOE_SOAK=1, as in CI, or when the
-# options choose tests themselves (-R, -L, -I, e.g. -R EditorSoak).
+# BUILD_DIR chooses the build folder (default build/). -LE soak leaves out
+# the soak (ctest label soak).
 set -eu
 . "$(dirname "$0")/common.sh"
 "$top/scripts/setup-deps.sh"
@@ -17,10 +16,4 @@ unmanaged_windows
 cd "$build"
 # A test that fails is run once more: a Wine process now and then fails to
 # start on a loaded machine. A test that fails twice fails the run.
-chosen="${NIGAOE_SOAK:-}"
-for option in "$@"; do
-  case $option in -R* | -L* | -I* | --tests-regex* | --label-regex* | --tests-information*) chosen=1 ;; esac
-done
-leave_out=()
-[ -n "$chosen" ] || leave_out=(-LE soak)
-ctest --output-on-failure --timeout 300 -j2 --repeat until-pass:2 "${leave_out[@]}" "$@"
+ctest --output-on-failure --timeout 300 -j2 --repeat until-pass:2 "$@"
