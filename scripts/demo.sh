@@ -66,17 +66,7 @@ convert "$out/screen.png" -crop "80x100+$cx+$cy" +repage "$out/canvas.png"
 click button 133  # 保存: capture and preview
 click preview 107 # the preview's 保存
 dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "ファイルの保存") || fail "no Save-As dialog"
-dialog=${dialog%%$'\n'*}
-xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
-sleep 0.5
-target=$(winepath -w "$out/portrait.bmp" 2>/dev/null | tr -d '\r')
-# The name box has the focus and holds the proposal: replace it.
-xdotool key --clearmodifiers End shift+Home BackSpace
-xdotool type --delay 20 "$target"
-xdotool key Return
-for _ in $(seq 50); do [ -s "$out/portrait.bmp" ] && break; sleep 0.2; done
-[ -s "$out/portrait.bmp" ] || fail "no file written at $out/portrait.bmp"
-sleep 0.5
+save_as "${dialog%%$'\n'*}" "$out/portrait.bmp"
 
 size=$(stat -c %s "$out/portrait.bmp")
 [ "$size" = 24054 ] || fail "the file is $size bytes, not 24054"

@@ -28,3 +28,16 @@ click() {
   xdotool mousemove $at click 1
   sleep 0.3
 }
+save_as() {  # save_as <dialog window> <file>: answers a Save-As dialog with file and waits for it
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+  sleep 0.5
+  local target
+  target=$(winepath -w "$2" 2>/dev/null | tr -d '\r')
+  # The name box has the focus and holds the proposal: replace it.
+  xdotool key --clearmodifiers End shift+Home BackSpace
+  xdotool type --delay 20 "$target"
+  xdotool key Return
+  for _ in $(seq 50); do [ -s "$2" ] && break; sleep 0.2; done
+  [ -s "$2" ] || fail "no file written at $2"
+  sleep 0.5
+}

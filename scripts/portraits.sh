@@ -89,7 +89,7 @@ colour() {
 # export_png <file>: exports the portrait through the menu's 画像の書き出し
 # (Ctrl+E) at the options window's 4x, with a transparent background.
 export_png() {
-  local options dialog target
+  local options dialog
   xdotool key --clearmodifiers ctrl+e
   options=$(timeout 20 xdotool search --sync --onlyvisible --name "画像の書き出し" | head -n 1) || fail "no export options"
   xdotool windowfocus --sync "$options" 2>/dev/null || true
@@ -102,15 +102,7 @@ export_png() {
     sleep 0.2
   done
   [ -n "$dialog" ] || fail "no Save-As dialog for the export"
-  xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
-  sleep 0.5
-  target=$(winepath -w "$1" 2>/dev/null | tr -d '\r')
-  xdotool key --clearmodifiers End shift+Home BackSpace
-  xdotool type --delay 20 "$target"
-  xdotool key Return
-  for _ in $(seq 50); do [ -s "$1" ] && break; sleep 0.2; done
-  [ -s "$1" ] || fail "no picture exported at $1"
-  sleep 0.5
+  save_as "$dialog" "$1"
 }
 
 # portrait <n> <steps...>: starts the editor, runs the steps (choose or
@@ -140,17 +132,7 @@ portrait() {
   click preview 107 # the preview's 保存
   local dialog
   dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "ファイルの保存") || fail "no Save-As dialog"
-  dialog=${dialog%%$'\n'*}
-  xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
-  sleep 0.5
-  local target
-  target=$(winepath -w "$out/portrait-$n.bmp" 2>/dev/null | tr -d '\r')
-  xdotool key --clearmodifiers End shift+Home BackSpace
-  xdotool type --delay 20 "$target"
-  xdotool key Return
-  for _ in $(seq 50); do [ -s "$out/portrait-$n.bmp" ] && break; sleep 0.2; done
-  [ -s "$out/portrait-$n.bmp" ] || fail "no file written at $out/portrait-$n.bmp"
-  sleep 0.5
+  save_as "${dialog%%$'\n'*}" "$out/portrait-$n.bmp"
   [ "$n" = 1 ] && export_png "$out/portrait-1-4x.png"
   click button 134  # 閉じる
   for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
