@@ -22,9 +22,26 @@ std::string BuildHelpCommandLine(const char *address) {
   return line;
 }
 
+// How long a handler that the shell started as a process of its own is
+// given to fail: one that hands the page on to no browser (Wine's, when the
+// desktop has none) ends at once with a failure.
+static const DWORD HANDLER_FAILS_WITHIN_MS = 1000;
+
 static int OpenWithShell(HWND owner, const char *address) {
-  // Values above 32 mean the handler was started.
-  return reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", address, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+  SHELLEXECUTEINFOA run = {};
+  run.cbSize = sizeof run;
+  run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  run.hwnd = owner;
+  run.lpVerb = "open";
+  run.lpFile = address;
+  run.nShow = SW_SHOWNORMAL;
+  if (!ShellExecuteExA(&run)) return 0;
+  if (!run.hProcess) return 1;  // handed to a program already running
+  DWORD exitCode = 0;
+  bool failed = WaitForSingleObject(run.hProcess, HANDLER_FAILS_WITHIN_MS) == WAIT_OBJECT_0 &&
+                GetExitCodeProcess(run.hProcess, &exitCode) && exitCode != 0;
+  CloseHandle(run.hProcess);
+  return !failed;
 }
 
 static int StartFixedBrowser(HWND, const char *address) {

@@ -15,10 +15,12 @@ extern const char HELP_PAGE_PREVIEW[];
 // the address, quoted when it holds a blank.
 std::string BuildHelpCommandLine(const char *address);
 
-// Ways of showing a page: each starts a program on address, does not wait
-// for it, and returns 1 when it started. The program opens a page with the
-// system's handler (ShellExecute "open") and starts the fixed browser path
-// when that fails; tests put recorders here so that no browser starts.
+// Ways of showing a page: each starts a program on address and returns 1
+// when it started. The program opens a page with the system's handler
+// (ShellExecute "open"), which counts as failed when the handler it starts
+// ends with a failure within a second (a handler finding no browser), and
+// starts the fixed browser path when that fails; neither is waited for
+// otherwise. Tests put recorders here so that no browser starts.
 typedef int (*HelpLauncher)(HWND owner, const char *address);
 extern HelpLauncher openWithSystemHandler;
 extern HelpLauncher openWithFixedBrowser;
