@@ -100,23 +100,27 @@ static void FillCellWhite(HDC dc, int left) {
   DeleteObject(white);
 }
 
-// The rows of an image of the given height drawn with its top at y that can
-// show: those within the clipping box of dc and the client area of window.
-// Two rows more either side, for the halftone stretch of a pair.
-static RowSpan RowsShown(HWND window, HDC dc, int y, int height) {
-  RECT client, clip, shown;
+// What drawing on dc can change: the clipping box of dc within the client
+// area of window. False when nothing.
+static bool ShownBox(HWND window, HDC dc, RECT *shown) {
+  RECT client, clip;
   GetClientRect(window, &client);
-  if (GetClipBox(dc, &clip) == ERROR || !IntersectRect(&shown, &client, &clip)) return {0, 0};
+  return GetClipBox(dc, &clip) != ERROR && IntersectRect(shown, &client, &clip);
+}
+
+// The rows of an image of the given height drawn with its top at y that can
+// show. Two rows more either side, for the halftone stretch of a pair.
+static RowSpan RowsShown(HWND window, HDC dc, int y, int height) {
+  RECT shown;
+  if (!ShownBox(window, dc, &shown)) return {0, 0};
   return {std::max<int>(shown.top - y - 2, 0), std::min<int>(shown.bottom - y + 2, height)};
 }
 
 // Whether anything drawn within r can show on dc: a paint of a small region
 // reads no file whose thumbnail lies outside it.
 static bool CanShow(HWND window, HDC dc, const RECT &r) {
-  RECT client, clip, shown;
-  GetClientRect(window, &client);
-  return GetClipBox(dc, &clip) != ERROR && IntersectRect(&shown, &client, &clip) &&
-         IntersectRect(&shown, &shown, &r);
+  RECT shown;
+  return ShownBox(window, dc, &shown) && IntersectRect(&shown, &shown, &r);
 }
 
 // Draws a file at its own size with its top-left corner at (x, y).
