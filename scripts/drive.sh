@@ -41,3 +41,9 @@ save_as() {  # save_as <dialog window> <file>: answers a Save-As dialog with fil
   [ -s "$2" ] || fail "no file written at $2"
   sleep 0.5
 }
+dont_save() {  # answers the editor's "save the changes?" with 保存しない
+  click question 7
+}
+forget_recovery() {  # a run killed earlier leaves work to offer back: this prefix's editors start afresh
+  rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/Nigaoe/Recovery
+}

@@ -31,6 +31,7 @@ mkdir -p "$out"
 trap stop_all EXIT
 start_display
 start_wineserver
+forget_recovery
 unmanaged_windows
 
 
@@ -134,7 +135,8 @@ portrait() {
   dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "ファイルの保存") || fail "no Save-As dialog"
   save_as "${dialog%%$'\n'*}" "$out/portrait-$n.bmp"
   [ "$n" = 1 ] && export_png "$out/portrait-1-4x.png"
-  click button 134  # 閉じる
+  click button 134  # 閉じる, and the changes are not kept
+  dont_save
   for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
   kill -0 "$program_pid" 2>/dev/null && fail "the editor did not end"
   echo "portraits: portrait $n saved"

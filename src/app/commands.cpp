@@ -13,6 +13,7 @@
 #include "random_portrait.h"
 #include "catalogue.h"
 #include "resource.h"
+#include "unsaved.h"
 
 namespace {
 
@@ -70,6 +71,12 @@ void ShowCategoryControls(HWND window) {
   EnableControl(window, IDC_PREVIOUS_PIECE, currentCategory == CAT_OTHER);
 }
 
+void FocusCategoryButton(HWND window) {
+  HWND focus = GetFocus();
+  if (focus == window || IsChild(window, focus))
+    SetFocus(GetDlgItem(window, IDC_CATEGORY_BASE + (currentCategory > 0 ? currentCategory : CAT_FACE)));
+}
+
 // Carries out a command and repaints as it needs.
 static void ApplyEditorCommand(HWND window, unsigned id) {
   if (IsPartCommand(id)) {
@@ -85,6 +92,7 @@ static void ApplyEditorCommand(HWND window, unsigned id) {
     ChooseCategory(id - IDC_CATEGORY_BASE);
     RepaintEditor(window);
     ShowCategoryControls(window);
+    FocusCategoryButton(window);
     return;
   }
   switch (id) {
@@ -110,7 +118,7 @@ static void ApplyEditorCommand(HWND window, unsigned id) {
       OpenCapturePreview(window);
       return;
     case IDC_CLOSE:
-      DestroyWindow(window);
+      CloseEditor(window);
       return;
     case IDC_SHOW_HELP:
       OpenHelpPage(window, BasePath(HELP_PAGE_EDITOR).c_str());
@@ -142,6 +150,9 @@ static void ShowVersion(HWND editor) {
 // other programs. Opening a file records its own change.
 static bool HandleFileCommand(HWND window, unsigned id) {
   switch (id) {
+    case IDC_NEW_PORTRAIT:
+      NewPortrait(window);
+      return true;
     case IDC_OPEN_PORTRAIT:
       OpenPortraitCommand(window);
       return true;

@@ -29,3 +29,9 @@ void ApplyColourCommand(HWND owner, ColourChooser chooser);
 // Enables the hair radios with the hair current and the piece buttons with
 // "other" current, as a category button leaves them.
 void ShowCategoryControls(HWND window);
+
+// Puts the keyboard focus, while it is in the editor, on the current
+// category's button (顔 before any): the focus follows the category,
+// wherever the category came from, and never rests on 閉じる while one
+// works by keys.
+void FocusCategoryButton(HWND window);

@@ -16,6 +16,7 @@
 #include "save_dialog.h"
 #include "text.h"
 #include "texts.h"
+#include "unsaved.h"
 
 std::wstring portraitFilePath;
 
@@ -42,37 +43,25 @@ const char *const PROBLEM_TEXTS[] = {
 };
 static_assert(sizeof PROBLEM_TEXTS / sizeof *PROBLEM_TEXTS == PORTRAIT_AFTER_END + 1, "a text per problem");
 
-void Refuse(HWND editor, const char *why, int line = 0) {
-  std::string text = std::string(TEXT_PORTRAIT_NOT_OPENED) + "\n";
+// A file's name as program text (code page 932; a character it lacks shows
+// as a question mark).
+std::string NameForMessage(const std::wstring &path) {
+  std::wstring name = NameOf(path);
+  int length = WideCharToMultiByte(932, 0, name.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string text(length > 0 ? length : 1, '\0');
+  if (length > 0) WideCharToMultiByte(932, 0, name.c_str(), -1, &text[0], length, nullptr, nullptr);
+  text.resize(text.size() - 1);
+  return text;
+}
+
+void Refuse(HWND editor, const std::wstring &path, const char *why, int line = 0) {
+  std::string text = std::string(TEXT_PORTRAIT_NOT_OPENED) + "\n" + NameForMessage(path) + "\n";
   if (line > 0) {
     char where[32];
     wsprintfA(where, TEXT_PORTRAIT_LINE, line);
     text += where;
   }
   ShowFailure(editor, (text + why).c_str(), CAPTION_PORTRAIT_FILE);
-}
-
-// The whole file, or false when it cannot be read or is far too large to be
-// a portrait file (why in *problem).
-bool ReadWholeFile(const std::wstring &path, std::string *bytes, const char **problem) {
-  *problem = TEXT_PORTRAIT_UNREADABLE;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER size;
-  bool read = false;
-  if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size)) {
-    if (size.QuadPart > PORTRAIT_FILE_MAX_BYTES) {
-      *problem = TEXT_PORTRAIT_TOO_LARGE;
-    } else {
-      bytes->resize(static_cast<std::size_t>(size.QuadPart));
-      DWORD got = 0;
-      read = (bytes->empty() || ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &got, nullptr)) &&
-             got == bytes->size();
-    }
-  }
-  CloseHandle(file);
-  return read;
 }
 
 // A part file's name as the portrait holds it: in the system's code page,
@@ -83,6 +72,7 @@ bool ToSlotPath(const std::string &utf8, char *path) {
 }
 
 bool PartFileThere(const char *path) {
+  if (!path[0]) return false;
   char full[MAX_PATH];
   if (!MakeBasePath(full, sizeof full, path)) return false;
   DWORD attributes = GetFileAttributesA(full);
@@ -105,11 +95,24 @@ void FindListIndices(PortraitState &state) {
     });
 }
 
-// Switches off each part whose file is not in kao; returns their names.
+// True when the back hair is only the name that choosing the hair gave it,
+// without a file of its own: the hair has no back half, and the compositor
+// skips the name as it skips any file it cannot load.
+bool BackHairNeverThere(const PortraitState &state) {
+  char derived[DIR_PATH_SIZE];
+  const PartSlot &backHair = state.layers[CAT_BACK_HAIR];
+  return BackHairPath(state.layers[CAT_HAIR].path, derived) && std::strcmp(derived, backHair.path) == 0 &&
+         !PartFileThere(backHair.path);
+}
+
+// Switches off each part whose file is not in kao; returns their names. A
+// back half the hair never had is not missing.
 std::vector<std::string> SwitchOffMissing(PortraitState &state) {
   std::vector<std::string> missing;
-  auto check = [&missing](PartSlot &slot) {
+  bool backHairNeverThere = BackHairNeverThere(state);
+  auto check = [&missing, &state, backHairNeverThere](PartSlot &slot) {
     if (slot.mode == MODE_OFF || PartFileThere(slot.path)) return;
+    if (&slot == &state.layers[CAT_BACK_HAIR] && backHairNeverThere) return;
     slot.mode = MODE_OFF;
     missing.push_back(slot.path);
   };
@@ -138,53 +141,98 @@ void ReportMissing(HWND editor, const std::vector<std::string> &missing) {
 
 }  // namespace
 
-int OpenPortraitFile(HWND editor, const std::wstring &path) {
-  std::string bytes;
-  const char *problem;
-  if (!ReadWholeFile(path, &bytes, &problem)) {
-    Refuse(editor, problem);
-    return 0;
+bool ReadWholeFile(const std::wstring &path, std::string *bytes, const char **problem) {
+  *problem = TEXT_PORTRAIT_UNREADABLE;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER size;
+  bool read = false;
+  if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size)) {
+    if (size.QuadPart > PORTRAIT_FILE_MAX_BYTES) {
+      *problem = TEXT_PORTRAIT_TOO_LARGE;
+    } else {
+      bytes->resize(static_cast<std::size_t>(size.QuadPart));
+      DWORD got = 0;
+      read = (bytes->empty() || ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &got, nullptr)) &&
+             got == bytes->size();
+    }
   }
+  CloseHandle(file);
+  return read;
+}
+
+int PortraitFromText(const std::string &bytes, PortraitState *state, const char **why, int *line) {
   PortraitFileContent content{};
   PortraitFileError error{};
+  *line = 0;
   if (!ReadPortraitText(bytes.data(), bytes.size(), &content, &error)) {
-    Refuse(editor, PROBLEM_TEXTS[error.problem], error.line);
+    *why = PROBLEM_TEXTS[error.problem];
+    *line = error.line;
     return 0;
   }
-  PortraitState state = content.state;
-  state.layers[CAT_OTHER] = LayerTable[CAT_OTHER];  // the pieces' drawing copy is no part of the file
+  *state = content.state;
+  state->layers[CAT_OTHER] = LayerTable[CAT_OTHER];  // the pieces' drawing copy is no part of the file
+  *why = TEXT_PORTRAIT_PART_NAME;
   for (int slot = 0; slot < CATEGORY_COUNT; ++slot)
-    if (slot != CAT_OTHER && !ToSlotPath(content.layerFiles[slot], state.layers[slot].path)) {
-      Refuse(editor, TEXT_PORTRAIT_PART_NAME);
-      return 0;
-    }
+    if (slot != CAT_OTHER && !ToSlotPath(content.layerFiles[slot], state->layers[slot].path)) return 0;
   for (int piece = 0; piece < PIECE_SLOTS; ++piece)
-    if (!ToSlotPath(content.pieceFiles[piece], state.pieces[piece].path)) {
-      Refuse(editor, TEXT_PORTRAIT_PART_NAME);
-      return 0;
-    }
+    if (!ToSlotPath(content.pieceFiles[piece], state->pieces[piece].path)) return 0;
+  // A back half written without its file is the one the hair would bring.
+  PartSlot &backHair = state->layers[CAT_BACK_HAIR];
+  if (backHair.mode != MODE_OFF && !backHair.path[0]) {
+    char derived[DIR_PATH_SIZE];
+    if (BackHairPath(state->layers[CAT_HAIR].path, derived)) lstrcpynA(backHair.path, derived, PART_PATH_SIZE);
+  }
+  return 1;
+}
+
+void TakePortrait(HWND editor, PortraitState state, const std::wstring &path, bool saved) {
   std::vector<std::string> missing = SwitchOffMissing(state);
   FindListIndices(state);
-
   PortraitState before = CurrentPortrait();
   RestorePortrait(state);
   RecordChange(before);
+  if (saved) MarkPortraitSaved();
   portraitFilePath = path;
   ShowEditorTitle(editor);
   RepaintEditor(editor);
   if (!missing.empty()) ReportMissing(editor, missing);
+}
+
+int OpenPortraitFile(HWND editor, const std::wstring &path) {
+  std::string bytes;
+  const char *problem;
+  if (!ReadWholeFile(path, &bytes, &problem)) {
+    Refuse(editor, path, problem);
+    return 0;
+  }
+  PortraitState state;
+  int line;
+  if (!PortraitFromText(bytes, &state, &problem, &line)) {
+    Refuse(editor, path, problem, line);
+    return 0;
+  }
+  TakePortrait(editor, state, path, true);
   return 1;
 }
 
-int SavePortraitFile(HWND editor, const std::wstring &path) {
+std::string PortraitText() {
   PortraitFileContent content{};
   content.state = CurrentPortrait();
   for (int slot = 0; slot < LAYER_SLOTS; ++slot)
     content.layerFiles[slot] = Utf8Text(SystemText(content.state.layers[slot].path));
   for (int piece = 0; piece < PIECE_SLOTS; ++piece)
     content.pieceFiles[piece] = Utf8Text(SystemText(content.state.pieces[piece].path));
-  std::string text = WritePortraitText(content);
+  // The file names no back half that never was.
+  if (BackHairNeverThere(content.state)) content.layerFiles[CAT_BACK_HAIR].clear();
+  return WritePortraitText(content);
+}
+
+int SavePortraitFile(HWND editor, const std::wstring &path) {
+  std::string text = PortraitText();
   if (!WriteFileReplacing(editor, path, text.data(), static_cast<DWORD>(text.size()))) return 0;
+  MarkPortraitSaved();
   portraitFilePath = path;
   ShowEditorTitle(editor);
   return 1;
@@ -202,6 +250,7 @@ static FileQuestion PortraitQuestion(HWND editor, bool save) {
 }
 
 int OpenPortraitCommand(HWND editor) {
+  if (!ConfirmDiscardChanges(editor)) return 0;
   FileAnswer answer;
   return askFile(PortraitQuestion(editor, false), &answer) && OpenPortraitFile(editor, answer.path);
 }
@@ -229,7 +278,7 @@ void OpenDroppedFile(HWND editor, HDROP drop) {
   std::wstring path(length, L'\0');
   bool named = length > 0 && DragQueryFileW(drop, 0, &path[0], length + 1) == length;
   DragFinish(drop);
-  if (named) OpenPortraitFile(editor, path);
+  if (named && ConfirmDiscardChanges(editor)) OpenPortraitFile(editor, path);
 }
 
 std::wstring ProgramCaption(HWND editor) {
@@ -243,8 +292,18 @@ std::wstring ProgramCaption(HWND editor) {
   return caption;
 }
 
+std::wstring PortraitName() {
+  return portraitFilePath.empty() ? ProgramText(TEXT_UNTITLED) : NameOf(portraitFilePath);
+}
+
+std::wstring EditorTitle(const std::wstring &caption, const std::wstring &path, bool changed) {
+  std::wstring title = path.empty() ? caption : NameOf(path) + L" - " + caption;
+  return changed ? L"*" + title : title;
+}
+
 void ShowEditorTitle(HWND editor) {
-  std::wstring caption = ProgramCaption(editor);
-  SetWindowTextW(editor, portraitFilePath.empty() ? caption.c_str()
-                                                  : (NameOf(portraitFilePath) + L" - " + caption).c_str());
+  std::wstring title = EditorTitle(ProgramCaption(editor), portraitFilePath, PortraitChanged());
+  wchar_t shown[512] = L"";
+  GetWindowTextW(editor, shown, sizeof shown / sizeof *shown);
+  if (title != shown) SetWindowTextW(editor, title.c_str());
 }

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "history.h"
+
 // The portrait file last opened or saved; empty before there is one.
 extern std::wstring portraitFilePath;
 
@@ -17,12 +19,32 @@ extern std::wstring portraitFilePath;
 // Returns 1 when the portrait was opened.
 int OpenPortraitFile(HWND editor, const std::wstring &path);
 
+// The whole file at path, or false when it cannot be read or is far too
+// large to be a portrait file (why in *problem, a program text).
+bool ReadWholeFile(const std::wstring &path, std::string *bytes, const char **problem);
+
+// The portrait as the text of a portrait file. A back half that the hair
+// never had is written without a file.
+std::string PortraitText();
+
+// The portrait that text holds, its part files as the portrait holds them.
+// Returns 0 with *why (a program text) and *line (0 when the text as a
+// whole is at fault) when it is not a whole portrait file.
+int PortraitFromText(const std::string &text, PortraitState *state, const char **why, int *line);
+
+// Makes state the portrait, as one change that undo takes back, named by
+// path in the title; saved, it counts as the portrait last saved (else it
+// is a change not saved yet). A part whose file is missing from kao comes
+// in switched off, and the missing files are listed in one message.
+void TakePortrait(HWND editor, PortraitState state, const std::wstring &path, bool saved);
+
 // Writes the portrait as the file path (through a temporary file: a failure
 // leaves any earlier file as it was, and is shown). Returns 1 when written.
 int SavePortraitFile(HWND editor, const std::wstring &path);
 
-// The menu's commands: open (asks which file), save (under the file's name,
-// or asks for one), save as (asks). Return 1 when done.
+// The menu's commands: open (asks which file, after asking whether to save
+// the changes), save (under the file's name, or asks for one), save as
+// (asks). Return 1 when done.
 int OpenPortraitCommand(HWND editor);
 int SavePortraitCommand(HWND editor, bool askName);
 
@@ -31,12 +53,19 @@ int SavePortraitCommand(HWND editor, bool askName);
 // started, without an argument.
 void OpenStartFile(HWND editor, const wchar_t *commandLine);
 
-// A file dropped on the editor: the first of them is opened.
+// A file dropped on the editor: the first of them is opened, after asking
+// whether to save the changes.
 void OpenDroppedFile(HWND editor, HDROP drop);
 
 // The title bar: the portrait file's name before the program's caption,
-// once there is a file.
+// once there is a file, and a * in front while the portrait has changes
+// not saved.
 void ShowEditorTitle(HWND editor);
+std::wstring EditorTitle(const std::wstring &caption, const std::wstring &path, bool changed);
+
+// The portrait's name for the user: its file's name, or 無題 before there is
+// a file.
+std::wstring PortraitName();
 
 // The program's caption, as the editor's template gives it.
 std::wstring ProgramCaption(HWND editor);

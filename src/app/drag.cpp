@@ -114,17 +114,21 @@ void DragTo(HWND, int x, int y) {
   if (moved) RepaintMove();
 }
 
-void FinishDrag(HWND) {
+// The focus moves to the part's category once the mouse is let go: moved
+// during the drag, it would bring the platform's own pointer moves along.
+void FinishDrag(HWND window) {
   if (!drag.active) return;
   StopDrag();
   RecordChange(drag.before);
+  FocusCategoryButton(window);
 }
 
-void CancelDrag(HWND) {
+void CancelDrag(HWND window) {
   if (!drag.active) return;
   StopDrag();
   RestorePortrait(drag.before);
   RepaintMove();
+  FocusCategoryButton(window);
 }
 
 bool SetDragCursor(HWND window, int x, int y) {

@@ -14,9 +14,11 @@
 #include "palette.h"
 #include "part_file.h"
 #include "portrait.h"
+#include "recovery.h"
 #include "resource.h"
 #include "selection.h"
 #include "texts.h"
+#include "unsaved.h"
 
 HINSTANCE appInstance;
 HWND editorWindow;
@@ -104,6 +106,15 @@ static void FitPaletteToCells(HWND window) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Greys the menu items that can do nothing now. The keys' commands pass
+// here too: a key does nothing where its item is grey.
+static void OnInitMenuPopup(HMENU menu) {
+  auto enable = [menu](unsigned id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
+  enable(IDC_UNDO, CanUndo());
+  enable(IDC_REDO, CanRedo());
+  enable(IDC_SAVE_PORTRAIT, PortraitChanged());
+}
+
 static void OnInitDialog(HWND window) {
   FitPaletteToCells(window);
   LoadDragCursor();
@@ -113,6 +124,9 @@ static void OnInitDialog(HWND window) {
   EnableWindow(GetDlgItem(window, IDC_BACK_HAIR), FALSE);
   EnableWindow(GetDlgItem(window, IDC_NEXT_PIECE), FALSE);
   EnableWindow(GetDlgItem(window, IDC_PREVIOUS_PIECE), FALSE);
+  // Not on 閉じる, the first control, where a stray Space would end the
+  // program: the focus starts on the first category.
+  SetFocus(GetDlgItem(window, IDC_CATEGORY_FACE));
 }
 
 // The brush the dialog's own erase paints its background with.
@@ -202,7 +216,7 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_INITDIALOG:
       OnInitDialog(window);
-      return TRUE;
+      return FALSE;  // the focus is set
     case WM_ERASEBKGND:
       // The paint covers the whole client area with the frame.
       SetWindowLongPtrA(window, DWLP_MSGRESULT, 1);
@@ -211,13 +225,27 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
       OnPaint(window);
       return 0;
     case WM_CLOSE:
-      DestroyWindow(window);
+      CloseEditor(window);
       return 0;
     case WM_DESTROY:
+      EndRecovery();
       PostQuitMessage(0);
+      return 0;
+    case WM_QUERYENDSESSION:
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, MayEndSession(window));
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) EndRecovery();
+      return 0;
+    case WM_TIMER:
+      if (wParam == RECOVERY_TIMER) KeepRecovery();
+      return 0;
+    case WM_INITMENUPOPUP:
+      OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
       return 0;
     case WM_COMMAND:
       HandleEditorCommand(window, LOWORD(wParam));
+      if (IsWindow(window)) ShowEditorTitle(window);
       return 0;
     case WM_DROPFILES:
       OpenDroppedFile(window, reinterpret_cast<HDROP>(wParam));
@@ -225,6 +253,7 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDOWN:
       // Client coordinates, each 16 bits taken as an unsigned number.
       OnLButtonDown(window, LOWORD(lParam), HIWORD(lParam));
+      ShowEditorTitle(window);
       return 0;
     case WM_MOUSEMOVE:
       // Signed: the captured pointer may leave the client area.
@@ -233,6 +262,7 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
       FinishDrag(window);
+      ShowEditorTitle(window);
       return 0;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT) {
@@ -248,6 +278,7 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEWHEEL:
       TurnWheel(window, GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam),
                 GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      ShowEditorTitle(window);
       return 0;
   }
   return 0;

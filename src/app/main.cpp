@@ -2,6 +2,7 @@
 
 #include "document.h"
 #include "editor.h"
+#include "recovery.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   appInstance = instance;
@@ -9,6 +10,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   HWND window = CreateEditorWindow(instance);
   if (!window) return 0;
   CentreEditorWindow(window);
+  StartRecovery(window);
+  OfferRecovery(window);
   OpenStartFile(window, GetCommandLineW());
   RunMessageLoop();
   return 0;

@@ -5,6 +5,7 @@
 
 static std::deque<PortraitState> undoSteps;  // states before each change, the last at the back
 static std::deque<PortraitState> redoSteps;  // states after each change taken back
+static PortraitState savedState = CurrentPortrait();  // the start's empty portrait until a save or an open
 
 PortraitState CurrentPortrait() {
   PortraitState state;
@@ -57,3 +58,11 @@ void ClearHistory() {
   undoSteps.clear();
   redoSteps.clear();
 }
+
+bool CanUndo() { return !undoSteps.empty(); }
+
+bool CanRedo() { return !redoSteps.empty(); }
+
+void MarkPortraitSaved() { savedState = CurrentPortrait(); }
+
+bool PortraitChanged() { return !SamePortrait(savedState, CurrentPortrait()); }

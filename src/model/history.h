@@ -37,3 +37,13 @@ int RedoChange();
 
 // Forgets every change.
 void ClearHistory();
+
+// True when there is a change to take back, or one to do again.
+bool CanUndo();
+bool CanRedo();
+
+// The portrait as last saved or opened (at start, the empty portrait): the
+// portrait is changed while it differs from it, and undoing back to it
+// makes it unchanged again.
+void MarkPortraitSaved();
+bool PortraitChanged();

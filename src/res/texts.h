@@ -76,5 +76,19 @@
 #define TEXT_NOT_COPIED "画像をクリップボードにコピー出来ませんでした。"
 #define CAPTION_CLIPBOARD "Clipboard"
 
+// Unsaved changes, a new portrait and recovery after a crash
+#define TEXT_UNTITLED "無題"
+// After the portrait's name in 「」.
+#define TEXT_ASK_SAVE_CHANGES "への変更を保存しますか?"
+#define TEXT_ASK_SAVE_DETAIL "保存しないと、変更は失われます。"
+#define TEXT_SAVE_BUTTON "保存する(&S)"
+#define TEXT_DONT_SAVE_BUTTON "保存しない(&N)"
+#define TEXT_RECOVERY_FOUND "保存されていない似顔絵を復元しますか?"
+// Before and after the portrait's name.
+#define TEXT_RECOVERY_WHY "前回、似顔絵ソフトが正しく終了しなかったため、次の似顔絵の変更が残っています。"
+#define TEXT_RECOVERY_DETAIL "復元しない場合、この控えは削除されます。"
+#define TEXT_RECOVER_BUTTON "復元する(&R)"
+#define TEXT_DISCARD_BUTTON "復元しない(&D)"
+
 // Version
 #define TEXT_VERSION_TITLE "バージョン情報"

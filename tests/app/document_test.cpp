@@ -15,6 +15,7 @@
 #include "render/render_fixtures.h"
 #include "text.h"
 #include "texts.h"
+#include "unsaved.h"
 
 namespace {
 
@@ -78,6 +79,7 @@ TEST_F(PortraitFileInEditor, ASavedPortraitOpensAgainAsOneChangeWithMissingParts
   ResetPortrait();
   portraitFilePath.clear();
   FailureLog failures;
+  ScopedSwap<SaveChangesAsker> dontSave(askSaveChanges, [](HWND, const std::wstring &) { return IDNO; });
   Drop(window_, path);
   EXPECT_EQ(portraitFilePath, path);
   const PartSlot &nose = LayerTable[CAT_NOSE], &eyes = LayerTable[CAT_EYES];
@@ -118,7 +120,7 @@ TEST_F(PortraitFileInEditor, AFileThatIsNoWholePortraitLeavesThePortraitAndSaysW
     OpenStartFile(window_, (L"nigaoe.exe \"" + SystemText(path.c_str()) + L"\"").c_str());
     EXPECT_TRUE(SamePortrait(before, CurrentPortrait()));
     ASSERT_EQ(failures.entries().size(), 1u);
-    EXPECT_EQ(failures.entries()[0].text, std::string(TEXT_PORTRAIT_NOT_OPENED) + "\n" + c.why);
+    EXPECT_EQ(failures.entries()[0].text, std::string(TEXT_PORTRAIT_NOT_OPENED) + "\nbroken.nigaoe\n" + c.why);
     EXPECT_EQ(failures.entries()[0].caption, CAPTION_PORTRAIT_FILE);
   }
   FailureLog failures;
@@ -126,6 +128,23 @@ TEST_F(PortraitFileInEditor, AFileThatIsNoWholePortraitLeavesThePortraitAndSaysW
   EXPECT_TRUE(failures.entries().empty()) << "no argument, no file";
   EXPECT_FALSE(UndoChange()) << "nothing was opened";
   EXPECT_TRUE(portraitFilePath.empty());
+}
+
+TEST_F(PortraitFileInEditor, AHairWithoutABackHalfIsSavedAndOpenedWithoutOne) {
+  folder_.Write("kao\\kao-b-001.bmp", 10, 10, [](int, int) { return BLACK; });
+  Place(LayerTable[CAT_HAIR], "kao\\kao-b-001.bmp", MODE_SINGLE, 0, 0);
+  Place(LayerTable[CAT_BACK_HAIR], "kao\\kao-0-001.bmp", MODE_SINGLE, 0, 0);  // as choosing the hair leaves it
+  PortraitState saved = CurrentPortrait();
+  std::wstring path = SystemText((folder_ / "hair.nigaoe").c_str());
+  ASSERT_TRUE(SavePortraitFile(window_, path));
+  std::vector<std::uint8_t> bytes = ReadFileBytes(folder_ / "hair.nigaoe");
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()).find("kao-0-"), std::string::npos) << "no file that never was";
+  ResetPortrait();
+  FailureLog failures;
+  ASSERT_TRUE(OpenPortraitFile(window_, path));
+  EXPECT_TRUE(failures.entries().empty()) << failures.entries()[0].text;
+  EXPECT_EQ(std::memcmp(&LayerTable[CAT_BACK_HAIR], &saved.layers[CAT_BACK_HAIR], offsetof(PartSlot, listIndex)), 0)
+      << "the back half as the hair brings it";
 }
 
 }  // namespace

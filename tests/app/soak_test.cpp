@@ -43,6 +43,7 @@
 #include "support/test_support.h"
 #include "text.h"
 #include "texts.h"
+#include "unsaved.h"
 
 namespace {
 
@@ -186,6 +187,8 @@ void WriteSoakPortraits(const PartFolder &folder) {
 // The file dialogs and the export's options answered without a person: the
 // user's thread sets the answer before it posts the command that asks.
 std::wstring soakFileAnswer;
+// The answer to "save the changes?"; no at the end, so that the close ends.
+int soakSaveAnswer = IDNO;
 ExportOptions soakExportOptions = {1, false};
 int AnswerFileQuestion(const FileQuestion &, FileAnswer *answer) {
   answer->path = soakFileAnswer;
@@ -380,7 +383,8 @@ class User {
     Ask(MEASURE, 1, "measure at the end");
     Ask(COMPARE, 0, "compare the last frame with a fresh paint");
     seconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    Press(IDC_CLOSE, "close");  // ends the editor's message loop
+    soakSaveAnswer = IDNO;
+    Press(IDC_CLOSE, "close");  // ends the editor's message loop, the changes not saved
   }
 
   double seconds_ = 0;
@@ -432,7 +436,7 @@ class User {
     } else if (roll < 80) {
       Colour(Draw(0, 3));
     } else if (roll < 84) {
-      Files(Draw(0, 3));
+      Files(Draw(0, 4));
     } else if (roll < 89) {
       Direct(Draw(0, 3));
     } else {
@@ -462,7 +466,8 @@ class User {
   }
 
   // A portrait saved, a portrait file opened (dropped, or through the menu),
-  // the picture exported at a random size, or copied. Opening may give one
+  // the picture exported at a random size, or copied, or a new portrait
+  // (the changes saved, thrown away, or the new portrait cancelled). Opening may give one
   // message, with the portrait file's caption: a refusal, or the list of
   // missing parts (a broken file, or a part with a name too long to open).
   void Files(int what) {
@@ -477,6 +482,7 @@ class User {
       std::wstring path = kind < 0 ? saved : folder_ + L"\\" + SystemText(PORTRAIT_FILES[kind]) + L".nigaoe";
       std::size_t before = side->failures->entries().size();
       bool dropped = Draw(0, 1);
+      soakSaveAnswer = IDNO;  // the changes go, so that the file is opened
       Describe(dropped ? "portrait file dropped" : "portrait file opened", kind);
       if (dropped) {
         PostMessageW(side->editor, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(path)), 0);
@@ -497,9 +503,16 @@ class User {
       Describe("export", soakExportOptions.scale, soakExportOptions.transparent);
       PostMessageA(side->editor, WM_COMMAND, IDC_EXPORT_IMAGE, 0);
       WaitForAnswer();
-    } else {
+    } else if (what == 3) {
       Describe("copy the picture");
       PostMessageA(side->editor, WM_COMMAND, IDC_COPY_IMAGE, 0);
+      WaitForAnswer();
+    } else {
+      static const int ANSWERS[] = {IDYES, IDNO, IDCANCEL};
+      soakSaveAnswer = ANSWERS[Draw(0, 2)];
+      soakFileAnswer = saved;
+      Describe("new portrait, answer", soakSaveAnswer);
+      PostMessageA(side->editor, WM_COMMAND, IDC_NEW_PORTRAIT, 0);
       WaitForAnswer();
     }
   }
@@ -668,6 +681,7 @@ TEST_P(EditorSoak, RandomActionsLeaveNoTrace) {
   FailureLog failures;
   ScopedSwap<FileAsker> asker(askFile, AnswerFileQuestion);
   ScopedSwap<ExportOptionsAsker> options(askExportOptions, AnswerExportOptions);
+  ScopedSwap<SaveChangesAsker> unsaved(askSaveChanges, [](HWND, const std::wstring &) { return soakSaveAnswer; });
   ScopedSwap<std::wstring> portraitPath(portraitFilePath);
   ResetPortrait();
   // Help is shown to nobody: the page counts as opened.

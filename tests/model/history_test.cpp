@@ -62,4 +62,31 @@ TEST_F(History, OnlyChangesOfThePortraitAreStepsAndAHundredAreKept) {
   EXPECT_EQ(LayerTable[CAT_MOUTH].x, 5);
 }
 
+TEST_F(History, ThePortraitIsChangedWhileItDiffersFromTheOneLastSavedOrOpened) {
+  // c a change, s saved (or opened), u undo, r redo, n navigation only.
+  const struct {
+    const char *steps;
+    bool changed;
+  } cases[] = {
+      {"", false},      {"n", false},     {"c", true},       {"cu", false},    {"cur", true},
+      {"cs", false},    {"csu", true},    {"csur", false},   {"ccsuu", true},  {"csc", true},
+      {"cscu", false},  {"ccuuc", true},  {"cu" "n", false},
+  };
+  for (const auto &c : cases) {
+    SetUp();
+    MarkPortraitSaved();
+    int value = 0;
+    for (const char *step = c.steps; *step; ++step) {
+      if (*step == 'c') Change(LayerTable[CAT_NOSE].x, ++value);
+      if (*step == 's') MarkPortraitSaved();
+      if (*step == 'u') UndoChange();
+      if (*step == 'r') RedoChange();
+      if (*step == 'n') currentPiece = (currentPiece + 1) % PIECE_SLOTS;
+    }
+    EXPECT_EQ(PortraitChanged(), c.changed) << c.steps;
+  }
+  SetUp();
+  MarkPortraitSaved();
+}
+
 }  // namespace

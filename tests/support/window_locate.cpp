@@ -8,6 +8,8 @@
 //   colour <r> <c>  the centre of the basic colour in row r, column c of the
 //                   open colour dialog
 //   colour-ok       the colour dialog's OK button
+//   question <id>   the centre of an answer (IDYES 6, IDNO 7, IDCANCEL 2) of
+//                   the question the editor asks, e.g. before it closes
 // Prints the numbers and exits 0, or exits 1 while the window is not there.
 // The clicks themselves are real input events that the scripts send.
 #include <windows.h>
@@ -32,12 +34,14 @@ static HWND VisibleWindow(const char *caption) {
 }
 
 // The editor's title bar names the portrait file before the caption once
-// there is one.
+// there is one (and a * while it has changes); its questions carry the
+// caption too, but no category buttons.
 static BOOL CALLBACK FindEditor(HWND window, LPARAM found) {
   char title[512] = "";
   GetWindowTextA(window, title, sizeof title);
   std::size_t length = std::strlen(title), caption = std::strlen(EDITOR_CAPTION);
-  if (IsWindowVisible(window) && length >= caption && !std::strcmp(title + length - caption, EDITOR_CAPTION)) {
+  if (IsWindowVisible(window) && length >= caption && !std::strcmp(title + length - caption, EDITOR_CAPTION) &&
+      GetDlgItem(window, 5001)) {
     *reinterpret_cast<HWND *>(found) = window;
     return FALSE;
   }
@@ -47,6 +51,22 @@ static BOOL CALLBACK FindEditor(HWND window, LPARAM found) {
 static BOOL CALLBACK FindColourDialog(HWND window, LPARAM found) {
   if (IsWindowVisible(window) && GetDlgItem(window, COLOUR_BOX_ID)) {
     *reinterpret_cast<HWND *>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A question the editor asks: a window it owns with the answer asked for.
+struct QuestionSearch {
+  HWND editor;
+  int answer;
+  HWND found;
+};
+static BOOL CALLBACK FindQuestion(HWND window, LPARAM search) {
+  auto *question = reinterpret_cast<QuestionSearch *>(search);
+  if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == question->editor &&
+      FindWindowExA(window, nullptr, nullptr, nullptr) && GetDlgItem(window, question->answer)) {
+    question->found = window;
     return FALSE;
   }
   return TRUE;
@@ -64,7 +84,7 @@ static bool ControlCentre(HWND dialog, int id, POINT &at) {
 int main(int argc, char **argv) {
   if (argc < 2) {
     std::fprintf(stderr, "usage: window_locate window | button <id> | cell <k> | canvas | "
-                         "preview <id> | colour <row> <column> | colour-ok\n");
+                         "preview <id> | colour <row> <column> | colour-ok | question <id>\n");
     return 2;
   }
   const char *what = argv[1];
@@ -92,6 +112,11 @@ int main(int argc, char **argv) {
     ClientToScreen(editor, &at);
   } else if (!std::strcmp(what, "preview")) {
     if (!ControlCentre(VisibleWindow(PREVIEW_CAPTION), first, at)) return 1;
+  } else if (!std::strcmp(what, "question")) {
+    QuestionSearch search = {editor, first, nullptr};
+    if (!editor) return 1;
+    EnumWindows(FindQuestion, reinterpret_cast<LPARAM>(&search));
+    if (!ControlCentre(search.found, first, at)) return 1;
   } else if (!std::strcmp(what, "colour") || !std::strcmp(what, "colour-ok")) {
     HWND dialog = nullptr;
     EnumWindows(FindColourDialog, reinterpret_cast<LPARAM>(&dialog));
