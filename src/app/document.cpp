@@ -13,7 +13,9 @@
 #include "file_dialog.h"
 #include "history.h"
 #include "portrait_file.h"
+#include "recent_files.h"
 #include "save_dialog.h"
+#include "settings.h"
 #include "text.h"
 #include "texts.h"
 
@@ -170,6 +172,7 @@ int OpenPortraitFile(HWND editor, const std::wstring &path) {
   RestorePortrait(state);
   RecordChange(before);
   portraitFilePath = path;
+  NotePortraitFile(editor, path, FOLDER_OPEN);
   ShowEditorTitle(editor);
   RepaintEditor(editor);
   if (!missing.empty()) ReportMissing(editor, missing);
@@ -186,6 +189,7 @@ int SavePortraitFile(HWND editor, const std::wstring &path) {
   std::string text = WritePortraitText(content);
   if (!WriteFileReplacing(editor, path, text.data(), static_cast<DWORD>(text.size()))) return 0;
   portraitFilePath = path;
+  NotePortraitFile(editor, path, FOLDER_SAVE);
   ShowEditorTitle(editor);
   return 1;
 }
@@ -198,7 +202,8 @@ static FileQuestion PortraitQuestion(HWND editor, bool save) {
                       TEXT_PORTRAIT_FILTER,
                       L"nigaoe",
                       save ? (named ? NameOf(portraitFilePath) : ProgramText(TEXT_PORTRAIT_NAME)) : std::wstring(),
-                      named ? FolderOf(portraitFilePath) : PictureFolder()};
+                      named ? FolderOf(portraitFilePath)
+                            : StartFolder(save ? FOLDER_SAVE : FOLDER_OPEN, PictureFolder())};
 }
 
 int OpenPortraitCommand(HWND editor) {
