@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "association.h"
 #include "colour_dialog.h"
 #include "document.h"
 #include "drag.h"
@@ -11,6 +12,8 @@
 #include "texts.h"
 #include "preview.h"
 #include "random_portrait.h"
+#include "recent_files.h"
+#include "settings.h"
 #include "catalogue.h"
 #include "resource.h"
 #include "unsaved.h"
@@ -149,6 +152,10 @@ static void ShowVersion(HWND editor) {
 // The commands of the menu that take the portrait to and from files and
 // other programs. Opening a file records its own change.
 static bool HandleFileCommand(HWND window, unsigned id) {
+  if (id >= IDC_RECENT_FIRST && id <= IDC_RECENT_LAST) {
+    OpenRecentFile(window, id - IDC_RECENT_FIRST);
+    return true;
+  }
   switch (id) {
     case IDC_NEW_PORTRAIT:
       NewPortrait(window);
@@ -161,7 +168,13 @@ static bool HandleFileCommand(HWND window, unsigned id) {
       SavePortraitCommand(window, id == IDC_SAVE_PORTRAIT_AS);
       return true;
     case IDC_EXPORT_IMAGE:
-      ExportCanvasImage(window);
+      ExportRemembering(window);
+      return true;
+    case IDC_ASSOCIATE:
+      AssociatePortraitFiles(window);
+      return true;
+    case IDC_REMOVE_ASSOCIATION:
+      RemovePortraitAssociation(window);
       return true;
     case IDC_COPY_IMAGE:
       CopyCanvasImage(window);

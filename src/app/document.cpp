@@ -13,7 +13,9 @@
 #include "file_dialog.h"
 #include "history.h"
 #include "portrait_file.h"
+#include "recent_files.h"
 #include "save_dialog.h"
+#include "settings.h"
 #include "text.h"
 #include "texts.h"
 #include "unsaved.h"
@@ -43,19 +45,8 @@ const char *const PROBLEM_TEXTS[] = {
 };
 static_assert(sizeof PROBLEM_TEXTS / sizeof *PROBLEM_TEXTS == PORTRAIT_AFTER_END + 1, "a text per problem");
 
-// A file's name as program text (code page 932; a character it lacks shows
-// as a question mark).
-std::string NameForMessage(const std::wstring &path) {
-  std::wstring name = NameOf(path);
-  int length = WideCharToMultiByte(932, 0, name.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string text(length > 0 ? length : 1, '\0');
-  if (length > 0) WideCharToMultiByte(932, 0, name.c_str(), -1, &text[0], length, nullptr, nullptr);
-  text.resize(text.size() - 1);
-  return text;
-}
-
 void Refuse(HWND editor, const std::wstring &path, const char *why, int line = 0) {
-  std::string text = std::string(TEXT_PORTRAIT_NOT_OPENED) + "\n" + NameForMessage(path) + "\n";
+  std::string text = std::string(TEXT_PORTRAIT_NOT_OPENED) + "\n" + ToProgramText(NameOf(path)) + "\n";
   if (line > 0) {
     char where[32];
     wsprintfA(where, TEXT_PORTRAIT_LINE, line);
@@ -126,10 +117,7 @@ void ReportMissing(HWND editor, const std::vector<std::string> &missing) {
   std::string text = TEXT_PORTRAIT_PARTS_MISSING;
   for (std::size_t i = 0; i < missing.size() && i < MISSING_NAMES_SHOWN; ++i) {
     // Names in the system's code page, shown as program text.
-    std::wstring wide = SystemText(missing[i].c_str());
-    char name[PART_PATH_SIZE * 2];
-    if (!WideCharToMultiByte(932, 0, wide.c_str(), -1, name, sizeof name, nullptr, nullptr)) name[0] = '\0';
-    text += std::string("\n") + name;
+    text += "\n" + ToProgramText(SystemText(missing[i].c_str()));
   }
   if (missing.size() > MISSING_NAMES_SHOWN) {
     char more[32];
@@ -195,6 +183,7 @@ void TakePortrait(HWND editor, PortraitState state, const std::wstring &path, bo
   RecordChange(before);
   if (saved) MarkPortraitSaved();
   portraitFilePath = path;
+  NotePortraitFile(editor, path, FOLDER_OPEN);
   ShowEditorTitle(editor);
   RepaintEditor(editor);
   if (!missing.empty()) ReportMissing(editor, missing);
@@ -234,6 +223,7 @@ int SavePortraitFile(HWND editor, const std::wstring &path) {
   if (!WriteFileReplacing(editor, path, text.data(), static_cast<DWORD>(text.size()))) return 0;
   MarkPortraitSaved();
   portraitFilePath = path;
+  NotePortraitFile(editor, path, FOLDER_SAVE);
   ShowEditorTitle(editor);
   return 1;
 }
@@ -246,7 +236,8 @@ static FileQuestion PortraitQuestion(HWND editor, bool save) {
                       TEXT_PORTRAIT_FILTER,
                       L"nigaoe",
                       save ? (named ? NameOf(portraitFilePath) : ProgramText(TEXT_PORTRAIT_NAME)) : std::wstring(),
-                      named ? FolderOf(portraitFilePath) : PictureFolder()};
+                      named ? FolderOf(portraitFilePath)
+                            : StartFolder(save ? FOLDER_SAVE : FOLDER_OPEN, PictureFolder())};
 }
 
 int OpenPortraitCommand(HWND editor) {

@@ -14,6 +14,7 @@
 #include "palette.h"
 #include "part_file.h"
 #include "portrait.h"
+#include "recent_files.h"
 #include "recovery.h"
 #include "resource.h"
 #include "selection.h"
@@ -119,6 +120,7 @@ static void OnInitDialog(HWND window) {
   FitPaletteToCells(window);
   LoadDragCursor();
   DragAcceptFiles(window, TRUE);
+  ShowRecentFiles(window);
   CheckRadioButton(window, IDC_FRONT_HAIR, IDC_BACK_HAIR, IDC_FRONT_HAIR);
   EnableWindow(GetDlgItem(window, IDC_FRONT_HAIR), FALSE);
   EnableWindow(GetDlgItem(window, IDC_BACK_HAIR), FALSE);

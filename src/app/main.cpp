@@ -3,10 +3,12 @@
 #include "document.h"
 #include "editor.h"
 #include "recovery.h"
+#include "settings.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   appInstance = instance;
   if (!ReadStartDirectory()) return 0;
+  UseProgramSettings();
   HWND window = CreateEditorWindow(instance);
   if (!window) return 0;
   CentreEditorWindow(window);

@@ -13,6 +13,14 @@ static std::wstring Widen(UINT codePage, const char *text) {
 
 std::wstring ProgramText(const char *text) { return Widen(932, text); }
 
+std::string ToProgramText(const std::wstring &text) {
+  int size = WideCharToMultiByte(932, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string program(size > 0 ? size : 1, '\0');
+  if (size <= 0 || !WideCharToMultiByte(932, 0, text.c_str(), -1, &program[0], size, nullptr, nullptr)) return "";
+  program.resize(size - 1);
+  return program;
+}
+
 std::wstring ProgramTextList(const char *list) {
   std::wstring wide;
   for (const char *part = list; *part; part += lstrlenA(part) + 1) wide += ProgramText(part) + L'\0';

@@ -9,6 +9,10 @@
 // A text of the program's own, from code page 932.
 std::wstring ProgramText(const char *text);
 
+// Unicode text (a path in a message) as program text; a character code page
+// 932 lacks shows as '?'.
+std::string ToProgramText(const std::wstring &text);
+
 // A path or file name, from the system's code page.
 std::wstring SystemText(const char *text);
 

@@ -52,6 +52,11 @@
 #define IDC_COPY_IMAGE 154
 #define IDC_SHOW_VERSION 155
 #define IDC_NEW_PORTRAIT 156
+#define IDC_ASSOCIATE 157
+#define IDC_REMOVE_ASSOCIATION 158
+// The recent files, newest first: one id each, in order
+#define IDC_RECENT_FIRST 160
+#define IDC_RECENT_LAST 167
 #define IDC_RANDOM_PORTRAIT 170
 #define IDC_RANDOM_PART 171
 #define IDC_CANCEL_DRAG 172

@@ -64,6 +64,17 @@
 #define TEXT_PORTRAIT_PART_NAME "部品ファイル名が長すぎるか、この Windows で使えない文字を含んでいます。"
 #define TEXT_PORTRAIT_PARTS_MISSING "次の部品ファイルが kao フォルダにないため、外して開きました。"
 #define TEXT_PORTRAIT_MORE_MISSING "ほか %d 個"
+#define TEXT_PORTRAIT_TYPE "似顔絵ファイル"
+
+// Recent files and the file association
+#define TEXT_NO_RECENT_FILES "(最近使ったファイルはありません)"
+#define TEXT_RECENT_MISSING "次のファイルが見つかりません。最近使ったファイルの一覧から外しました。"
+#define CAPTION_ASSOCIATION "ファイルの関連付け"
+#define TEXT_ASSOCIATED "拡張子 .nigaoe のファイルを、このソフトで開くように登録しました。"
+#define TEXT_NOT_ASSOCIATED "関連付けを登録出来ませんでした。"
+#define TEXT_ASSOCIATION_REMOVED "拡張子 .nigaoe の関連付けを解除しました。"
+#define TEXT_NO_ASSOCIATION "このソフトへの拡張子 .nigaoe の関連付けはありません。"
+#define TEXT_ASSOCIATION_NOT_REMOVED "関連付けを解除出来ませんでした。"
 
 // Image export and the clipboard
 #define TEXT_EXPORT_TITLE "画像の書き出し"

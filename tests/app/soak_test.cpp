@@ -7,8 +7,9 @@
 // number of actions, and a last frame that differs from a fresh paint of
 // the final portrait. Help is opened by a stand-in that starts no browser;
 // keys and undo and redo are among the actions, with drags, the wheel,
-// random portraits, portrait files good and broken, exports and copies
-// (the file dialogs and export options answered by stand-ins).
+// random portraits, portrait files good and broken (also from the recent
+// list), exports and copies (the file dialogs and export options answered
+// by stand-ins; the settings kept in the soak's folder).
 // NIGAOE_SOAK_SEED=n runs other seeds (n + the shard's number).
 #include <windows.h>
 
@@ -38,8 +39,10 @@
 #include "help.h"
 #include "palette.h"
 #include "portrait.h"
+#include "recent_files.h"
 #include "resource.h"
 #include "render/render_fixtures.h"
+#include "settings.h"
 #include "support/test_support.h"
 #include "text.h"
 #include "texts.h"
@@ -436,7 +439,7 @@ class User {
     } else if (roll < 80) {
       Colour(Draw(0, 3));
     } else if (roll < 84) {
-      Files(Draw(0, 4));
+      Files(Draw(0, 5));
     } else if (roll < 89) {
       Direct(Draw(0, 3));
     } else {
@@ -465,9 +468,10 @@ class User {
     WaitForAnswer();
   }
 
-  // A portrait saved, a portrait file opened (dropped, or through the menu),
-  // the picture exported at a random size, or copied, or a new portrait
-  // (the changes saved, thrown away, or the new portrait cancelled). Opening may give one
+  // A portrait saved, a portrait file opened (dropped, through the menu, or
+  // from the recent list), the picture exported at a random size, or
+  // copied, or a new portrait (the changes saved, thrown away, or the new
+  // portrait cancelled). Opening may give one
   // message, with the portrait file's caption: a refusal, or the list of
   // missing parts (a broken file, or a part with a name too long to open).
   void Files(int what) {
@@ -477,16 +481,25 @@ class User {
       Describe("save portrait as");
       PostMessageA(side->editor, WM_COMMAND, IDC_SAVE_PORTRAIT_AS, 0);
       WaitForAnswer();
-    } else if (what == 1) {
+    } else if (what == 1 || what == 4) {
       int kind = Draw(-1, PORTRAIT_FILE_KINDS - 1);
       std::wstring path = kind < 0 ? saved : folder_ + L"\\" + SystemText(PORTRAIT_FILES[kind]) + L".nigaoe";
       std::size_t before = side->failures->entries().size();
       bool dropped = Draw(0, 1);
       soakSaveAnswer = IDNO;  // the changes go, so that the file is opened
-      Describe(dropped ? "portrait file dropped" : "portrait file opened", kind);
-      if (dropped) {
+      // A recent file opened once, so it opens again (as "good" or "saved"
+      // do; "missing" lists its part again), or an entry past the list does
+      // nothing.
+      int recent = Draw(0, RECENT_FILES_MAX - 1);
+      if (what == 4) {
+        Describe("recent file", recent);
+        PostMessageA(side->editor, WM_COMMAND, IDC_RECENT_FIRST + recent, 0);
+        kind = 0;
+      } else if (dropped) {
+        Describe("portrait file dropped", kind);
         PostMessageW(side->editor, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(path)), 0);
       } else {
+        Describe("portrait file opened", kind);
         soakFileAnswer = path;
         PostMessageA(side->editor, WM_COMMAND, IDC_OPEN_PORTRAIT, 0);
       }
@@ -683,6 +696,10 @@ TEST_P(EditorSoak, RandomActionsLeaveNoTrace) {
   ScopedSwap<ExportOptionsAsker> options(askExportOptions, AnswerExportOptions);
   ScopedSwap<SaveChangesAsker> unsaved(askSaveChanges, [](HWND, const std::wstring &) { return soakSaveAnswer; });
   ScopedSwap<std::wstring> portraitPath(portraitFilePath);
+  ScopedSwap<std::wstring> settings(settingsFolder, SystemText(baseDir));
+  ScopedSwap<FileList> recent(recentFiles, FileList());
+  ScopedSwap<std::wstring> openFolder(lastFolders[FOLDER_OPEN]), saveFolder(lastFolders[FOLDER_SAVE]),
+      exportFolder(lastFolders[FOLDER_EXPORT]);
   ResetPortrait();
   // Help is shown to nobody: the page counts as opened.
   ScopedSwap<HelpLauncher> help(openWithSystemHandler, [](HWND, const char *) { return 1; });
