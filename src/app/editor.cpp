@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <cwchar>
+#include <string>
+
 #include "catalogue.h"
 #include "commands.h"
 #include "compositor.h"
@@ -18,12 +21,18 @@
 #include "recovery.h"
 #include "resource.h"
 #include "selection.h"
+#include "text.h"
 #include "texts.h"
 #include "unsaved.h"
 
 HINSTANCE appInstance;
 HWND editorWindow;
 static HACCEL editorKeys;
+
+static bool FolderThere(const std::wstring &path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 
 int ReadStartDirectory() {
   char directory[MAX_PATH + 1] = {0};
@@ -35,6 +44,18 @@ int ReadStartDirectory() {
     return 0;
   }
   lstrcpynA(baseDir, directory, sizeof baseDir);
+  // Started by a file association, the program may find itself in the
+  // portrait's folder: without a kao folder there, the program's own folder,
+  // where the parts come with it, is the start directory.
+  wchar_t program[MAX_PATH + 1] = L"";
+  DWORD programLength = GetModuleFileNameW(nullptr, program, MAX_PATH + 1);
+  wchar_t *name = programLength > 0 && programLength <= MAX_PATH ? std::wcsrchr(program, L'\\') : nullptr;
+  if (name && !FolderThere(SystemText(BasePath("kao").c_str()))) {
+    *name = L'\0';
+    char folder[DIR_PATH_SIZE];
+    if (FolderThere(std::wstring(program) + L"\\kao") && ToSystemText(program, folder, sizeof folder))
+      lstrcpynA(baseDir, folder, sizeof baseDir);
+  }
   return 1;
 }
 
