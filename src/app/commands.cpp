@@ -4,6 +4,8 @@
 #include "document.h"
 #include "drag.h"
 #include "editor.h"
+#include "file_dialog.h"
+#include "clipboard.h"
 #include "help.h"
 #include "history.h"
 #include "image_export.h"
@@ -150,7 +152,7 @@ static bool HandleFileCommand(HWND window, unsigned id) {
       SavePortraitCommand(window, id == IDC_SAVE_PORTRAIT_AS);
       return true;
     case IDC_EXPORT_IMAGE:
-      ExportCanvasImage(window);
+      ExportCanvasImage(window, StemOf(NameOf(portraitFilePath)));
       return true;
     case IDC_COPY_IMAGE:
       CopyCanvasImage(window);

@@ -6,14 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "bmp_export.h"
 #include "catalogue.h"
 #include "editor.h"
 #include "failure.h"
 #include "file_dialog.h"
+#include "file_io.h"
 #include "history.h"
 #include "portrait_file.h"
-#include "save_dialog.h"
 #include "text.h"
 #include "texts.h"
 
@@ -52,29 +51,6 @@ void Refuse(HWND editor, const char *why, int line = 0) {
   ShowFailure(editor, (text + why).c_str(), CAPTION_PORTRAIT_FILE);
 }
 
-// The whole file, or false when it cannot be read or is far too large to be
-// a portrait file (why in *problem).
-bool ReadWholeFile(const std::wstring &path, std::string *bytes, const char **problem) {
-  *problem = TEXT_PORTRAIT_UNREADABLE;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER size;
-  bool read = false;
-  if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size)) {
-    if (size.QuadPart > PORTRAIT_FILE_MAX_BYTES) {
-      *problem = TEXT_PORTRAIT_TOO_LARGE;
-    } else {
-      bytes->resize(static_cast<std::size_t>(size.QuadPart));
-      DWORD got = 0;
-      read = (bytes->empty() || ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &got, nullptr)) &&
-             got == bytes->size();
-    }
-  }
-  CloseHandle(file);
-  return read;
-}
-
 // A part file's name as the portrait holds it: in the system's code page,
 // in a path buffer.
 bool ToSlotPath(const std::string &utf8, char *path) {
@@ -91,18 +67,19 @@ bool PartFileThere(const char *path) {
 
 // The palette's marks follow each part's place in its category's list.
 void FindListIndices(PortraitState &state) {
+  static PartListing listing;
   auto find = [](PartSlot &slot) {
     slot.listIndex = -1;  // marks no thumbnail
-    for (int i = 0; i < partCount; ++i)
-      if (std::strcmp(PartList[i], slot.path) == 0) slot.listIndex = i;
+    for (int i = 0; i < listing.count; ++i)
+      if (std::strcmp(listing.entries[i], slot.path) == 0) slot.listIndex = i;
   };
-  for (int category = CAT_FACE; category < CATEGORY_COUNT; ++category)
-    WithCategoryListed(category, [&] {
-      if (category == CAT_OTHER)
-        for (PartSlot &piece : state.pieces) find(piece);
-      else
-        find(state.layers[category]);
-    });
+  for (int category = CAT_FACE; category < CATEGORY_COUNT; ++category) {
+    ListCategory(category, &listing);
+    if (category == CAT_OTHER)
+      for (PartSlot &piece : state.pieces) find(piece);
+    else
+      find(state.layers[category]);
+  }
 }
 
 // Switches off each part whose file is not in kao; returns their names.
@@ -125,7 +102,7 @@ void ReportMissing(HWND editor, const std::vector<std::string> &missing) {
     // Names in the system's code page, shown as program text.
     std::wstring wide = SystemText(missing[i].c_str());
     char name[PART_PATH_SIZE * 2];
-    if (!WideCharToMultiByte(932, 0, wide.c_str(), -1, name, sizeof name, nullptr, nullptr)) name[0] = '\0';
+    if (!WideCharToMultiByte(PROGRAM_CODE_PAGE, 0, wide.c_str(), -1, name, sizeof name, nullptr, nullptr)) name[0] = '\0';
     text += std::string("\n") + name;
   }
   if (missing.size() > MISSING_NAMES_SHOWN) {
@@ -140,9 +117,9 @@ void ReportMissing(HWND editor, const std::vector<std::string> &missing) {
 
 int OpenPortraitFile(HWND editor, const std::wstring &path) {
   std::string bytes;
-  const char *problem;
-  if (!ReadWholeFile(path, &bytes, &problem)) {
-    Refuse(editor, problem);
+  WholeFileRead read = ReadWholeFile(path, PORTRAIT_FILE_MAX_BYTES, &bytes);
+  if (read != WHOLE_FILE_READ) {
+    Refuse(editor, read == WHOLE_FILE_TOO_LARGE ? TEXT_PORTRAIT_TOO_LARGE : TEXT_PORTRAIT_UNREADABLE);
     return 0;
   }
   PortraitFileContent content{};
@@ -152,7 +129,6 @@ int OpenPortraitFile(HWND editor, const std::wstring &path) {
     return 0;
   }
   PortraitState state = content.state;
-  state.layers[CAT_OTHER] = LayerTable[CAT_OTHER];  // the pieces' drawing copy is no part of the file
   for (int slot = 0; slot < CATEGORY_COUNT; ++slot)
     if (slot != CAT_OTHER && !ToSlotPath(content.layerFiles[slot], state.layers[slot].path)) {
       Refuse(editor, TEXT_PORTRAIT_PART_NAME);
@@ -184,7 +160,11 @@ int SavePortraitFile(HWND editor, const std::wstring &path) {
   for (int piece = 0; piece < PIECE_SLOTS; ++piece)
     content.pieceFiles[piece] = Utf8Text(SystemText(content.state.pieces[piece].path));
   std::string text = WritePortraitText(content);
-  if (!WriteFileReplacing(editor, path, text.data(), static_cast<DWORD>(text.size()))) return 0;
+  Failure failure = {};
+  if (!WriteFileReplacing(path, text.data(), static_cast<DWORD>(text.size()), &failure)) {
+    ShowFailure(editor, failure);
+    return 0;
+  }
   portraitFilePath = path;
   ShowEditorTitle(editor);
   return 1;

@@ -126,8 +126,9 @@ void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels) {
   RECT client;
   GetClientRect(window, &client);
   FillRect(dc, &client, DialogBackground(window, dc));
-  DrawPartPalette(window, dc);
-  ComposePortrait(window, dc, RGB(255, 255, 255), framePixels);
+  Failure failure = DrawPartPalette(window, dc);
+  Failure composed = ComposePortrait(window, dc, RGB(255, 255, 255), framePixels);
+  ShowPaintFailure(window, failure.text ? failure : composed);
   EndPaintFailures();
 }
 
@@ -168,7 +169,8 @@ static void OnPaint(HWND window) {
   RECT client;
   GetClientRect(window, &client);
   Frame frame;
-  if (OpenFrame(window, dc, client.right, client.bottom, &frame)) {
+  Failure failure = {};
+  if (OpenFrame(dc, client.right, client.bottom, &frame, &failure)) {
     if (region) SelectClipRgn(frame.dc, region);
     PaintEditor(window, frame.dc, &frame.pixels);
     ExcludeControls(window, dc);
@@ -176,6 +178,7 @@ static void OnPaint(HWND window) {
     BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, frame.dc, r.left, r.top, SRCCOPY);
     CloseFrame(&frame);
   } else {
+    ShowPaintFailure(window, failure);
     PaintEditor(window, dc);
   }
   EndPaint(window, &paint);
@@ -187,12 +190,9 @@ void OnLButtonDown(HWND window, int x, int y) {
   if (index < 0 && BeginDrag(window, x, y)) return;
   if (index >= 0) {
     PortraitState before = CurrentPortrait();
-    // A file that cannot be read is chosen all the same, as 0 x 0 pixels:
-    // the compositor draws nothing for it.
-    int width = 0, height = 0;
-    ReadPartSize(PartList[index], &width, &height);
-    int piece = PlaceChosenPart(index, width, height);
-    if (piece >= 0) PickDefaultColour(window, piece);
+    Failure failure = {};
+    PlaceListedPart(currentCategory, PartList[index], index, &failure);
+    ShowPaintFailure(window, failure);
     RecordChange(before);
   }
   RepaintEditor(window);

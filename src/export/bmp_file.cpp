@@ -2,11 +2,13 @@
 
 #include <cstring>
 
+#include "row_stride.h"
+
 static const std::uint64_t BMP_FILE_LIMIT = 0x7FFFFFFF;
 
 std::uint32_t BmpRowSize(int width) {
   if (width <= 0) return 0;
-  std::uint64_t row = (3ull * width + 3) / 4 * 4;
+  std::uint64_t row = static_cast<std::uint64_t>(RowStride(width));
   if (row + BMP_HEADER_SIZE > BMP_FILE_LIMIT) return 0;
   return static_cast<std::uint32_t>(row);
 }

@@ -93,11 +93,11 @@ std::vector<std::string> FolderNames(const std::string &folder) {
   return names;
 }
 
-static std::vector<Failure> failures;
+static std::vector<ShownFailure> failures;
 static FailureReporter savedReporter;
 
 static void RecordFailure(HWND owner, const char *text, const char *caption) {
-  failures.push_back(Failure{owner, text, caption});
+  failures.push_back(ShownFailure{owner, text, caption});
 }
 
 FailureLog::FailureLog() {
@@ -108,7 +108,7 @@ FailureLog::FailureLog() {
 
 FailureLog::~FailureLog() { failureReporter = savedReporter; }
 
-const std::vector<Failure> &FailureLog::entries() const { return failures; }
+const std::vector<ShownFailure> &FailureLog::entries() const { return failures; }
 
 void PumpMessages() {
   MSG message;
