@@ -72,8 +72,10 @@ void ShowCategoryControls(HWND window) {
   EnableControl(window, IDC_PREVIOUS_PIECE, currentCategory == CAT_OTHER);
 }
 
+namespace {
+
 // Carries out a command and repaints as it needs.
-static void ApplyEditorCommand(HWND window, unsigned id) {
+void ApplyEditorCommand(HWND window, unsigned id) {
   if (IsPartCommand(id)) {
     ApplyPartCommand(id, BackHairChecked(window));
     RepaintEditor(window);
@@ -127,7 +129,7 @@ static void ApplyEditorCommand(HWND window, unsigned id) {
   RepaintEditor(window);
 }
 
-static void ShowVersion(HWND editor) {
+void ShowVersion(HWND editor) {
   std::wstring caption = ProgramText(TEXT_VERSION_TITLE), text = ProgramCaption(editor);
   MSGBOXPARAMSW box = {};
   box.cbSize = sizeof box;
@@ -142,7 +144,7 @@ static void ShowVersion(HWND editor) {
 
 // The commands of the menu that take the portrait to and from files and
 // other programs. Opening a file records its own change.
-static bool HandleFileCommand(HWND window, unsigned id) {
+bool HandleFileCommand(HWND window, unsigned id) {
   switch (id) {
     case IDC_OPEN_PORTRAIT:
       OpenPortraitCommand(window);
@@ -163,6 +165,8 @@ static bool HandleFileCommand(HWND window, unsigned id) {
   }
   return false;
 }
+
+}  // namespace
 
 void HandleEditorCommand(HWND window, unsigned id) {
   // Escape puts a dragged part back; any other command ends the drag first,

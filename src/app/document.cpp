@@ -170,7 +170,9 @@ int SavePortraitFile(HWND editor, const std::wstring &path) {
   return 1;
 }
 
-static FileQuestion PortraitQuestion(HWND editor, bool save) {
+namespace {
+
+FileQuestion PortraitQuestion(HWND editor, bool save) {
   bool named = !portraitFilePath.empty();
   return FileQuestion{editor,
                       save,
@@ -180,6 +182,8 @@ static FileQuestion PortraitQuestion(HWND editor, bool save) {
                       save ? (named ? NameOf(portraitFilePath) : ProgramText(TEXT_PORTRAIT_NAME)) : std::wstring(),
                       named ? FolderOf(portraitFilePath) : PictureFolder()};
 }
+
+}  // namespace
 
 int OpenPortraitCommand(HWND editor) {
   FileAnswer answer;

@@ -20,7 +20,12 @@
 
 HINSTANCE appInstance;
 HWND editorWindow;
-static HACCEL editorKeys;
+
+namespace {
+
+HACCEL editorKeys;
+
+}  // namespace
 
 int ReadStartDirectory() {
   char directory[MAX_PATH + 1] = {0};
@@ -85,10 +90,12 @@ void RepaintEditor(HWND window) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
 }
 
+namespace {
+
 // The cells are placed in pixels and the window in dialog units: with a
 // small dialog font the last cell would be cut off. Then the palette frame
 // and the window are made wide (and tall) enough to hold every cell.
-static void FitPaletteToCells(HWND window) {
+void FitPaletteToCells(HWND window) {
   HWND palette = GetDlgItem(window, IDC_PALETTE_FRAME);
   RECT frame, client, outer;
   GetWindowRect(palette, &frame);
@@ -104,7 +111,7 @@ static void FitPaletteToCells(HWND window) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-static void OnInitDialog(HWND window) {
+void OnInitDialog(HWND window) {
   FitPaletteToCells(window);
   LoadDragCursor();
   DragAcceptFiles(window, TRUE);
@@ -116,10 +123,12 @@ static void OnInitDialog(HWND window) {
 }
 
 // The brush the dialog's own erase paints its background with.
-static HBRUSH DialogBackground(HWND window, HDC dc) {
+HBRUSH DialogBackground(HWND window, HDC dc) {
   return reinterpret_cast<HBRUSH>(
       DefWindowProcW(window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));
 }
+
+}  // namespace
 
 void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels) {
   BeginPaintFailures();
@@ -132,10 +141,12 @@ void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels) {
   EndPaintFailures();
 }
 
+namespace {
+
 // Keeps a copy to the window off the controls, which paint themselves right
 // after the window: off the whole of a button or a text, and off the edges
 // of a frame, whose inside is the canvas or the palette.
-static void ExcludeControls(HWND window, HDC dc) {
+void ExcludeControls(HWND window, HDC dc) {
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsWindowVisible(child)) continue;
     RECT r;
@@ -158,7 +169,7 @@ static void ExcludeControls(HWND window, HDC dc) {
 // drawn twice, so nothing flashes, and drawing never reads the window back.
 // Only the region to paint is drawn into the frame: the drawing follows the
 // frame's clipping, so a small region costs little.
-static void OnPaint(HWND window) {
+void OnPaint(HWND window) {
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   if (region && GetUpdateRgn(window, region, FALSE) == ERROR) {
     DeleteObject(region);
@@ -184,6 +195,8 @@ static void OnPaint(HWND window) {
   EndPaint(window, &paint);
   if (region) DeleteObject(region);
 }
+
+}  // namespace
 
 void OnLButtonDown(HWND window, int x, int y) {
   int index = PaletteIndexAt(x, y);

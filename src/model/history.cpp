@@ -3,8 +3,12 @@
 #include <cstring>
 #include <deque>
 
-static std::deque<PortraitState> undoSteps;  // states before each change, the last at the back
-static std::deque<PortraitState> redoSteps;  // states after each change taken back
+namespace {
+
+std::deque<PortraitState> undoSteps;  // states before each change, the last at the back
+std::deque<PortraitState> redoSteps;  // states after each change taken back
+
+}  // namespace
 
 PortraitState CurrentPortrait() {
   PortraitState state;
@@ -39,15 +43,19 @@ void RecordChange(const PortraitState &before) {
   redoSteps.clear();
 }
 
+namespace {
+
 // Moves the state at the back of from into the portrait, and the portrait
 // as it is onto to.
-static int Step(std::deque<PortraitState> &from, std::deque<PortraitState> &to) {
+int Step(std::deque<PortraitState> &from, std::deque<PortraitState> &to) {
   if (from.empty()) return 0;
   to.push_back(CurrentPortrait());
   RestorePortrait(from.back());
   from.pop_back();
   return 1;
 }
+
+}  // namespace
 
 int UndoChange() { return Step(undoSteps, redoSteps); }
 

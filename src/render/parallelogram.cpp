@@ -20,7 +20,9 @@ RECT ParallelogramBounds(const POINT corners[3]) {
   return box;
 }
 
-static bool Reachable(const POINT corners[3]) {
+namespace {
+
+bool Reachable(const POINT corners[3]) {
   for (int i = 0; i < 3; ++i)
     if (std::abs(corners[i].x) > TRANSFER_MAX_COORDINATE ||
         std::abs(corners[i].y) > TRANSFER_MAX_COORDINATE)
@@ -28,7 +30,6 @@ static bool Reachable(const POINT corners[3]) {
   return true;
 }
 
-namespace {
 
 // Where a window pixel's centre lies in the parallelogram: doubled to stay
 // integral, the centre relative to corner 0 is u * e1 + v * e2 with
