@@ -7,12 +7,16 @@
 
 #include "portrait_file.h"
 
-static void Write(const std::string &path, const std::string &text) {
+namespace {
+
+void Write(const std::string &path, const std::string &text) {
   std::FILE *file = std::fopen(path.c_str(), "wb");
   if (!file) return;
   std::fwrite(text.data(), 1, text.size(), file);
   std::fclose(file);
 }
+
+}  // namespace
 
 int main(int argc, char **argv) {
   if (argc < 2) return 2;

@@ -5,6 +5,8 @@
 #include "document.h"
 #include "drag.h"
 #include "editor.h"
+#include "file_dialog.h"
+#include "clipboard.h"
 #include "help.h"
 #include "history.h"
 #include "image_export.h"
@@ -80,8 +82,10 @@ void FocusCategoryButton(HWND window) {
     SetFocus(GetDlgItem(window, IDC_CATEGORY_BASE + (currentCategory > 0 ? currentCategory : CAT_FACE)));
 }
 
+namespace {
+
 // Carries out a command and repaints as it needs.
-static void ApplyEditorCommand(HWND window, unsigned id) {
+void ApplyEditorCommand(HWND window, unsigned id) {
   if (IsPartCommand(id)) {
     ApplyPartCommand(id, BackHairChecked(window));
     RepaintEditor(window);
@@ -136,7 +140,7 @@ static void ApplyEditorCommand(HWND window, unsigned id) {
   RepaintEditor(window);
 }
 
-static void ShowVersion(HWND editor) {
+void ShowVersion(HWND editor) {
   std::wstring caption = ProgramText(TEXT_VERSION_TITLE), text = ProgramCaption(editor);
   MSGBOXPARAMSW box = {};
   box.cbSize = sizeof box;
@@ -151,7 +155,7 @@ static void ShowVersion(HWND editor) {
 
 // The commands of the menu that take the portrait to and from files and
 // other programs. Opening a file records its own change.
-static bool HandleFileCommand(HWND window, unsigned id) {
+bool HandleFileCommand(HWND window, unsigned id) {
   if (id >= IDC_RECENT_FIRST && id <= IDC_RECENT_LAST) {
     OpenRecentFile(window, id - IDC_RECENT_FIRST);
     return true;
@@ -168,7 +172,7 @@ static bool HandleFileCommand(HWND window, unsigned id) {
       SavePortraitCommand(window, id == IDC_SAVE_PORTRAIT_AS);
       return true;
     case IDC_EXPORT_IMAGE:
-      ExportRemembering(window);
+      ExportRemembering(window, StemOf(NameOf(portraitFilePath)));
       return true;
     case IDC_ASSOCIATE:
       AssociatePortraitFiles(window);
@@ -185,6 +189,8 @@ static bool HandleFileCommand(HWND window, unsigned id) {
   }
   return false;
 }
+
+}  // namespace
 
 void HandleEditorCommand(HWND window, unsigned id) {
   // Escape puts a dragged part back; any other command ends the drag first,

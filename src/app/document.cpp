@@ -6,15 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "bmp_export.h"
 #include "catalogue.h"
 #include "editor.h"
 #include "failure.h"
 #include "file_dialog.h"
+#include "file_io.h"
 #include "history.h"
 #include "portrait_file.h"
 #include "recent_files.h"
-#include "save_dialog.h"
 #include "settings.h"
 #include "text.h"
 #include "texts.h"
@@ -72,18 +71,19 @@ bool PartFileThere(const char *path) {
 
 // The palette's marks follow each part's place in its category's list.
 void FindListIndices(PortraitState &state) {
+  static PartListing listing;
   auto find = [](PartSlot &slot) {
     slot.listIndex = -1;  // marks no thumbnail
-    for (int i = 0; i < partCount; ++i)
-      if (std::strcmp(PartList[i], slot.path) == 0) slot.listIndex = i;
+    for (int i = 0; i < listing.count; ++i)
+      if (std::strcmp(listing.entries[i], slot.path) == 0) slot.listIndex = i;
   };
-  for (int category = CAT_FACE; category < CATEGORY_COUNT; ++category)
-    WithCategoryListed(category, [&] {
-      if (category == CAT_OTHER)
-        for (PartSlot &piece : state.pieces) find(piece);
-      else
-        find(state.layers[category]);
-    });
+  for (int category = CAT_FACE; category < CATEGORY_COUNT; ++category) {
+    ListCategory(category, &listing);
+    if (category == CAT_OTHER)
+      for (PartSlot &piece : state.pieces) find(piece);
+    else
+      find(state.layers[category]);
+  }
 }
 
 // True when the back hair is only the name that choosing the hair gave it,
@@ -129,25 +129,10 @@ void ReportMissing(HWND editor, const std::vector<std::string> &missing) {
 
 }  // namespace
 
-bool ReadWholeFile(const std::wstring &path, std::string *bytes, const char **problem) {
-  *problem = TEXT_PORTRAIT_UNREADABLE;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER size;
-  bool read = false;
-  if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size)) {
-    if (size.QuadPart > PORTRAIT_FILE_MAX_BYTES) {
-      *problem = TEXT_PORTRAIT_TOO_LARGE;
-    } else {
-      bytes->resize(static_cast<std::size_t>(size.QuadPart));
-      DWORD got = 0;
-      read = (bytes->empty() || ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &got, nullptr)) &&
-             got == bytes->size();
-    }
-  }
-  CloseHandle(file);
-  return read;
+bool ReadPortraitFileBytes(const std::wstring &path, std::string *bytes, const char **problem) {
+  WholeFileRead read = ReadWholeFile(path, PORTRAIT_FILE_MAX_BYTES, bytes);
+  *problem = read == WHOLE_FILE_TOO_LARGE ? TEXT_PORTRAIT_TOO_LARGE : TEXT_PORTRAIT_UNREADABLE;
+  return read == WHOLE_FILE_READ;
 }
 
 int PortraitFromText(const std::string &bytes, PortraitState *state, const char **why, int *line) {
@@ -160,7 +145,6 @@ int PortraitFromText(const std::string &bytes, PortraitState *state, const char 
     return 0;
   }
   *state = content.state;
-  state->layers[CAT_OTHER] = LayerTable[CAT_OTHER];  // the pieces' drawing copy is no part of the file
   *why = TEXT_PORTRAIT_PART_NAME;
   for (int slot = 0; slot < CATEGORY_COUNT; ++slot)
     if (slot != CAT_OTHER && !ToSlotPath(content.layerFiles[slot], state->layers[slot].path)) return 0;
@@ -192,7 +176,7 @@ void TakePortrait(HWND editor, PortraitState state, const std::wstring &path, bo
 int OpenPortraitFile(HWND editor, const std::wstring &path) {
   std::string bytes;
   const char *problem;
-  if (!ReadWholeFile(path, &bytes, &problem)) {
+  if (!ReadPortraitFileBytes(path, &bytes, &problem)) {
     Refuse(editor, path, problem);
     return 0;
   }
@@ -220,7 +204,11 @@ std::string PortraitText() {
 
 int SavePortraitFile(HWND editor, const std::wstring &path) {
   std::string text = PortraitText();
-  if (!WriteFileReplacing(editor, path, text.data(), static_cast<DWORD>(text.size()))) return 0;
+  Failure failure = {};
+  if (!WriteFileReplacing(path, text.data(), static_cast<DWORD>(text.size()), &failure)) {
+    ShowFailure(editor, failure);
+    return 0;
+  }
   MarkPortraitSaved();
   portraitFilePath = path;
   NotePortraitFile(editor, path, FOLDER_SAVE);
@@ -228,7 +216,9 @@ int SavePortraitFile(HWND editor, const std::wstring &path) {
   return 1;
 }
 
-static FileQuestion PortraitQuestion(HWND editor, bool save) {
+namespace {
+
+FileQuestion PortraitQuestion(HWND editor, bool save) {
   bool named = !portraitFilePath.empty();
   return FileQuestion{editor,
                       save,
@@ -239,6 +229,8 @@ static FileQuestion PortraitQuestion(HWND editor, bool save) {
                       named ? FolderOf(portraitFilePath)
                             : StartFolder(save ? FOLDER_SAVE : FOLDER_OPEN, PictureFolder())};
 }
+
+}  // namespace
 
 int OpenPortraitCommand(HWND editor) {
   if (!ConfirmDiscardChanges(editor)) return 0;

@@ -21,7 +21,7 @@ int OpenPortraitFile(HWND editor, const std::wstring &path);
 
 // The whole file at path, or false when it cannot be read or is far too
 // large to be a portrait file (why in *problem, a program text).
-bool ReadWholeFile(const std::wstring &path, std::string *bytes, const char **problem);
+bool ReadPortraitFileBytes(const std::wstring &path, std::string *bytes, const char **problem);
 
 // The portrait as the text of a portrait file. A back half that the hair
 // never had is written without a file.

@@ -6,6 +6,7 @@
 #include "edit_rules.h"
 #include "history.h"
 #include "hit_test.h"
+#include "paint_failure.h"
 #include "resource.h"
 
 namespace {
@@ -24,6 +25,15 @@ Drag drag;
 
 int wheelRest;  // a partial notch carried to the next turn
 HCURSOR moveCursor;
+
+// The part drawn at client point (x, y) of window; a failure to read its
+// pixels is shown as a paint's is.
+PartHit PartShownAt(HWND window, int x, int y) {
+  Failure failure = {};
+  PartHit hit = PartUnderPoint(x, y, &failure);
+  ShowPaintFailure(window, failure);
+  return hit;
+}
 
 // Makes the hit part current as its category button makes its category
 // current, with the hair radio of the half grabbed and the piece grabbed.
@@ -85,7 +95,7 @@ void RepaintRects(HWND window, const RECT *rects, int count) {
 
 bool BeginDrag(HWND window, int x, int y) {
   FinishDrag(window);
-  PartHit hit = PartUnderPoint(window, x, y);
+  PartHit hit = PartShownAt(window, x, y);
   if (hit.slot < 0) return false;
   MakeCurrent(window, hit);
   RepaintEditor(window);
@@ -132,7 +142,7 @@ void CancelDrag(HWND window) {
 }
 
 bool SetDragCursor(HWND window, int x, int y) {
-  if (!drag.active && PartUnderPoint(window, x, y).slot < 0) return false;
+  if (!drag.active && PartShownAt(window, x, y).slot < 0) return false;
   SetCursor(moveCursor);
   return true;
 }

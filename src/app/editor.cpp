@@ -27,12 +27,17 @@
 
 HINSTANCE appInstance;
 HWND editorWindow;
-static HACCEL editorKeys;
 
-static bool FolderThere(const std::wstring &path) {
+namespace {
+
+HACCEL editorKeys;
+
+bool FolderThere(const std::wstring &path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+}  // namespace
 
 int ReadStartDirectory() {
   char directory[MAX_PATH + 1] = {0};
@@ -109,10 +114,12 @@ void RepaintEditor(HWND window) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
 }
 
+namespace {
+
 // The cells are placed in pixels and the window in dialog units: with a
 // small dialog font the last cell would be cut off. Then the palette frame
 // and the window are made wide (and tall) enough to hold every cell.
-static void FitPaletteToCells(HWND window) {
+void FitPaletteToCells(HWND window) {
   HWND palette = GetDlgItem(window, IDC_PALETTE_FRAME);
   RECT frame, client, outer;
   GetWindowRect(palette, &frame);
@@ -130,14 +137,14 @@ static void FitPaletteToCells(HWND window) {
 
 // Greys the menu items that can do nothing now. The keys' commands pass
 // here too: a key does nothing where its item is grey.
-static void OnInitMenuPopup(HMENU menu) {
+void OnInitMenuPopup(HMENU menu) {
   auto enable = [menu](unsigned id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
   enable(IDC_UNDO, CanUndo());
   enable(IDC_REDO, CanRedo());
   enable(IDC_SAVE_PORTRAIT, PortraitChanged());
 }
 
-static void OnInitDialog(HWND window) {
+void OnInitDialog(HWND window) {
   FitPaletteToCells(window);
   LoadDragCursor();
   DragAcceptFiles(window, TRUE);
@@ -153,25 +160,30 @@ static void OnInitDialog(HWND window) {
 }
 
 // The brush the dialog's own erase paints its background with.
-static HBRUSH DialogBackground(HWND window, HDC dc) {
+HBRUSH DialogBackground(HWND window, HDC dc) {
   return reinterpret_cast<HBRUSH>(
       DefWindowProcW(window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));
 }
+
+}  // namespace
 
 void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels) {
   BeginPaintFailures();
   RECT client;
   GetClientRect(window, &client);
   FillRect(dc, &client, DialogBackground(window, dc));
-  DrawPartPalette(window, dc);
-  ComposePortrait(window, dc, RGB(255, 255, 255), framePixels);
+  Failure failure = DrawPartPalette(window, dc);
+  Failure composed = ComposePortrait(window, dc, RGB(255, 255, 255), framePixels);
+  ShowPaintFailure(window, failure.text ? failure : composed);
   EndPaintFailures();
 }
+
+namespace {
 
 // Keeps a copy to the window off the controls, which paint themselves right
 // after the window: off the whole of a button or a text, and off the edges
 // of a frame, whose inside is the canvas or the palette.
-static void ExcludeControls(HWND window, HDC dc) {
+void ExcludeControls(HWND window, HDC dc) {
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsWindowVisible(child)) continue;
     RECT r;
@@ -194,7 +206,7 @@ static void ExcludeControls(HWND window, HDC dc) {
 // drawn twice, so nothing flashes, and drawing never reads the window back.
 // Only the region to paint is drawn into the frame: the drawing follows the
 // frame's clipping, so a small region costs little.
-static void OnPaint(HWND window) {
+void OnPaint(HWND window) {
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   if (region && GetUpdateRgn(window, region, FALSE) == ERROR) {
     DeleteObject(region);
@@ -205,7 +217,8 @@ static void OnPaint(HWND window) {
   RECT client;
   GetClientRect(window, &client);
   Frame frame;
-  if (OpenFrame(window, dc, client.right, client.bottom, &frame)) {
+  Failure failure = {};
+  if (OpenFrame(dc, client.right, client.bottom, &frame, &failure)) {
     if (region) SelectClipRgn(frame.dc, region);
     PaintEditor(window, frame.dc, &frame.pixels);
     ExcludeControls(window, dc);
@@ -213,23 +226,23 @@ static void OnPaint(HWND window) {
     BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, frame.dc, r.left, r.top, SRCCOPY);
     CloseFrame(&frame);
   } else {
+    ShowPaintFailure(window, failure);
     PaintEditor(window, dc);
   }
   EndPaint(window, &paint);
   if (region) DeleteObject(region);
 }
 
+}  // namespace
+
 void OnLButtonDown(HWND window, int x, int y) {
   int index = PaletteIndexAt(x, y);
   if (index < 0 && BeginDrag(window, x, y)) return;
   if (index >= 0) {
     PortraitState before = CurrentPortrait();
-    // A file that cannot be read is chosen all the same, as 0 x 0 pixels:
-    // the compositor draws nothing for it.
-    int width = 0, height = 0;
-    ReadPartSize(PartList[index], &width, &height);
-    int piece = PlaceChosenPart(index, width, height);
-    if (piece >= 0) PickDefaultColour(window, piece);
+    Failure failure = {};
+    PlaceListedPart(currentCategory, PartList[index], index, &failure);
+    ShowPaintFailure(window, failure);
     RecordChange(before);
   }
   RepaintEditor(window);

@@ -36,8 +36,10 @@ std::wstring RecentMenuText(int index, const std::wstring &path) {
   return text;
 }
 
+namespace {
+
 // The File menu, known by its association item; null in a window without it.
-static HMENU FileMenu(HWND editor, int *associatePosition) {
+HMENU FileMenu(HWND editor, int *associatePosition) {
   HMENU bar = GetMenu(editor);
   for (int menu = 0; bar && menu < GetMenuItemCount(bar); ++menu) {
     HMENU items = GetSubMenu(bar, menu);
@@ -49,6 +51,8 @@ static HMENU FileMenu(HWND editor, int *associatePosition) {
   }
   return nullptr;
 }
+
+}  // namespace
 
 void ShowRecentFiles(HWND editor) {
   int position = 0;

@@ -5,9 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "bmp_export.h"
 #include "document.h"
-#include "failure.h"
+#include "file_io.h"
 #include "file_dialog.h"
 #include "history.h"
 #include "question.h"
@@ -57,11 +56,7 @@ int AskRecoverDialog(HWND editor, const std::wstring &name) {
 // Writes quietly: a recovery file that cannot be written must not stop the
 // work it is there to keep.
 bool WriteQuietly(const std::wstring &path, const std::string &text) {
-  FailureReporter shown = failureReporter;
-  failureReporter = [](HWND, const char *, const char *) {};
-  bool done = WriteFileReplacing(nullptr, path, text.data(), static_cast<DWORD>(text.size())) != 0;
-  failureReporter = shown;
-  return done;
+  return WriteFileReplacing(path, text.data(), static_cast<DWORD>(text.size()), nullptr);
 }
 
 struct FoundFile {
@@ -185,7 +180,7 @@ int OfferRecovery(HWND editor) {
     int line;
     std::wstring path;
     PortraitState state;
-    if (!ReadWholeFile(file, &bytes, &why) || !ReadRecoveryText(bytes, &path, &portraitText) ||
+    if (!ReadPortraitFileBytes(file, &bytes, &why) || !ReadRecoveryText(bytes, &path, &portraitText) ||
         !PortraitFromText(portraitText, &state, &why, &line)) {
       MoveFileExW(file.c_str(), (file + L".damaged").c_str(), MOVEFILE_REPLACE_EXISTING);
       CloseHandle(claim);

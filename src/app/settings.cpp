@@ -131,12 +131,14 @@ std::wstring StartFolder(FolderKind kind, const std::wstring &fallback) {
   return !lastFolders[kind].empty() && IsFolder(lastFolders[kind]) ? lastFolders[kind] : fallback;
 }
 
+namespace {
+
 // The export asks through askFile: for the one command an asker stands in
 // front of it that opens the dialog in the last export's folder and notes
 // the folder chosen.
-static FileAsker exportAsker;
+FileAsker exportAsker;
 
-static int AskInExportFolder(const FileQuestion &question, FileAnswer *answer) {
+int AskInExportFolder(const FileQuestion &question, FileAnswer *answer) {
   FileQuestion asked = question;
   asked.folder = StartFolder(FOLDER_EXPORT, question.folder);
   if (!exportAsker(asked, answer)) return 0;
@@ -144,13 +146,15 @@ static int AskInExportFolder(const FileQuestion &question, FileAnswer *answer) {
   return 1;
 }
 
-void ExportRemembering(HWND editor) {
+}  // namespace
+
+void ExportRemembering(HWND editor, const std::wstring &name) {
   if (askFile == AskInExportFolder) return;  // an export is asking already
   ExportOptions options = exportOptions;
   std::wstring folder = lastFolders[FOLDER_EXPORT];
   exportAsker = askFile;
   askFile = AskInExportFolder;
-  ExportCanvasImage(editor);
+  ExportCanvasImage(editor, name);
   askFile = exportAsker;
   if (options.scale != exportOptions.scale || options.transparent != exportOptions.transparent ||
       folder != lastFolders[FOLDER_EXPORT])

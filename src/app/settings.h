@@ -47,5 +47,6 @@ void WriteSettings();
 std::wstring StartFolder(FolderKind kind, const std::wstring &fallback);
 
 // The export command, its Save-As dialog opening in the folder of the last
-// export; the options and the folder chosen are kept.
-void ExportRemembering(HWND editor);
+// export and proposing name (without its extension); the options and the
+// folder chosen are kept.
+void ExportRemembering(HWND editor, const std::wstring &name);

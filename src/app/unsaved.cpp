@@ -12,7 +12,9 @@
 #include "text.h"
 #include "texts.h"
 
-static int AskSaveChangesDialog(HWND editor, const std::wstring &name) {
+namespace {
+
+int AskSaveChangesDialog(HWND editor, const std::wstring &name) {
   Question question{editor,
                     ProgramCaption(editor),
                     L"\u300c" + name + L"\u300d" + ProgramText(TEXT_ASK_SAVE_CHANGES),
@@ -22,6 +24,8 @@ static int AskSaveChangesDialog(HWND editor, const std::wstring &name) {
                     true};
   return AskQuestion(question);
 }
+
+}  // namespace
 
 SaveChangesAsker askSaveChanges = AskSaveChangesDialog;
 

@@ -10,7 +10,11 @@
 const char HELP_PAGE_EDITOR[] = "help\\editor.html";
 const char HELP_PAGE_PREVIEW[] = "help\\preview.html";
 
-static const char BROWSER_PATH[] = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
+namespace {
+
+const char BROWSER_PATH[] = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
+
+}  // namespace
 
 std::string BuildHelpCommandLine(const char *address) {
   // Quoted, or CreateProcessA would start C:\Program.exe if there were one.
@@ -22,12 +26,14 @@ std::string BuildHelpCommandLine(const char *address) {
   return line;
 }
 
+namespace {
+
 // How long a handler that the shell started as a process of its own is
 // given to fail: one that hands the page on to no browser (Wine's, when the
 // desktop has none) ends at once with a failure.
-static const DWORD HANDLER_FAILS_WITHIN_MS = 1000;
+const DWORD HANDLER_FAILS_WITHIN_MS = 1000;
 
-static int OpenWithShell(HWND owner, const char *address) {
+int OpenWithShell(HWND owner, const char *address) {
   SHELLEXECUTEINFOA run = {};
   run.cbSize = sizeof run;
   run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
@@ -44,7 +50,7 @@ static int OpenWithShell(HWND owner, const char *address) {
   return !failed;
 }
 
-static int StartFixedBrowser(HWND, const char *address) {
+int StartFixedBrowser(HWND, const char *address) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
@@ -57,6 +63,8 @@ static int StartFixedBrowser(HWND, const char *address) {
   CloseHandle(process.hProcess);
   return 1;
 }
+
+}  // namespace
 
 HelpLauncher openWithSystemHandler = OpenWithShell;
 HelpLauncher openWithFixedBrowser = StartFixedBrowser;

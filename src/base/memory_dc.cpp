@@ -1,9 +1,15 @@
 #include "memory_dc.h"
 
 #include "paint_clock.h"
+#include "texts.h"
+
+HDC CreateMemoryDC(HDC like, Failure *failure) {
+  HDC dc = CreateCompatibleDC(like);
+  if (!dc) NoteFailure(failure, TEXT_FAILED, CAPTION_CREATE_DC);
+  return dc;
+}
 
 void DeleteMemoryDC(HDC dc) {
-  PaintStage previous = EnterStage(STAGE_IMAGES);
+  StageScope stage(STAGE_IMAGES);
   if (dc && !DeleteDC(dc)) DeleteObject(dc);
-  LeaveStage(previous);
 }

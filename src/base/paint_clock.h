@@ -23,3 +23,15 @@ double PaintStageTime(PaintStage stage);
 // Enters stage; returns the stage left, to be given to LeaveStage.
 PaintStage EnterStage(PaintStage stage);
 void LeaveStage(PaintStage previous);
+
+// A stage for the life of a scope: entered when made, and the stage it
+// interrupted entered again when the scope ends, on every way out. Switch
+// moves on to another stage within the same scope.
+struct StageScope {
+  explicit StageScope(PaintStage stage) : interrupted(EnterStage(stage)) {}
+  ~StageScope() { LeaveStage(interrupted); }
+  StageScope(const StageScope &) = delete;
+  StageScope &operator=(const StageScope &) = delete;
+  void Switch(PaintStage stage) { EnterStage(stage); }
+  const PaintStage interrupted;
+};

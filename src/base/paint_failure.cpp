@@ -1,16 +1,18 @@
 #include "paint_failure.h"
 
-#include "failure.h"
+namespace {
 
-static bool shownInPaint = false;
-static int paintDepth = 0;
-static int boxesOpen = 0;
+bool shownInPaint = false;
+int paintDepth = 0;
+int boxesOpen = 0;
 
-void ShowPaintFailure(HWND owner, const char *text, const char *caption) {
-  if (shownInPaint) return;
+}  // namespace
+
+void ShowPaintFailure(HWND owner, const Failure &failure) {
+  if (!failure.text || shownInPaint) return;
   shownInPaint = true;
   ++boxesOpen;
-  ShowFailure(owner, text, caption);
+  ShowFailure(owner, failure);
   --boxesOpen;
 }
 

@@ -1,13 +1,15 @@
-// Failure messages raised while the editor paints. A message box runs a
-// message loop of its own, in which the editor paints again and would fail
+// Failure messages raised while a window paints. A message box runs a
+// message loop of its own, in which the window paints again and would fail
 // again, so a paint shows at most one message: the first one.
 #pragma once
 
 #include <windows.h>
 
-// Shows text with caption through ShowFailure, unless a message has already
-// been shown since the current paint began.
-void ShowPaintFailure(HWND owner, const char *text, const char *caption);
+#include "failure.h"
+
+// Shows the failure through ShowFailure, unless a message has already been
+// shown since the current paint began; nothing when it holds none.
+void ShowPaintFailure(HWND owner, const Failure &failure);
 
 // Every function that paints opens a paint with BeginPaintFailures and
 // closes it with EndPaintFailures. Paints nest: the editor's paint holds the

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
-static std::wstring Widen(UINT codePage, const char *text) {
+namespace {
+
+std::wstring Widen(UINT codePage, const char *text) {
   int length = MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);
   if (length <= 0) return std::wstring();
   std::wstring wide(length, L'\0');
@@ -11,7 +13,9 @@ static std::wstring Widen(UINT codePage, const char *text) {
   return wide;
 }
 
-std::wstring ProgramText(const char *text) { return Widen(932, text); }
+}  // namespace
+
+std::wstring ProgramText(const char *text) { return Widen(PROGRAM_CODE_PAGE, text); }
 
 std::string ToProgramText(const std::wstring &text) {
   int size = WideCharToMultiByte(932, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);

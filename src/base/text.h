@@ -6,6 +6,9 @@
 
 #include <string>
 
+// The code page of the program's own texts.
+const unsigned PROGRAM_CODE_PAGE = 932;
+
 // A text of the program's own, from code page 932.
 std::wstring ProgramText(const char *text);
 

@@ -5,12 +5,16 @@
 
 #include "part_check.h"
 
-static const char USAGE[] =
+namespace {
+
+const char USAGE[] =
     "usage: partcheck <program folder>\n"
     "Checks the parts in <program folder>\\kao, and kao-1-001.bmp beside it, the way the\n"
     "editor started in that folder reads them: one line for each file with a problem.\n"
     "Exit status: 0 when every part shows (warnings may remain), 1 when something will\n"
     "not show, 2 when the folder cannot be checked.\n";
+
+}  // namespace
 
 int main(int argc, char **argv) {
   if (argc != 2) {

@@ -120,7 +120,7 @@ void CheckPartFile(PartCheck &check, const std::string &file, int category) {
   }
   int width = part.layout.width, height = part.layout.height;
   Pixels24 pixels;
-  HBITMAP image = ReadPartImage(nullptr, &part, ALL_ROWS, &pixels);
+  HBITMAP image = ReadPartImage(&part, ALL_ROWS, &pixels, nullptr);
   ClosePartFile(&part);
   if (!image) {
     Report(check, file, true, "the editor cannot read its pixels (too little memory, or a read error)");
@@ -201,9 +201,9 @@ void CheckHairPairs(PartCheck &check, const std::vector<std::string> &hairs,
 // left out: a name too long for the list, or beyond the 99 it holds.
 void CheckCategoryList(PartCheck &check, int category, const std::vector<FoundName> &files,
                        std::vector<std::string> *listed) {
-  currentCategory = category;
-  ScanPartFolder();
-  listed->assign(PartList, PartList + partCount);
+  static PartListing listing;
+  ListCategory(category, &listing);
+  listed->assign(listing.entries, listing.entries + listing.count);
   std::set<std::string> shown(listed->begin(), listed->end());
   bool beyond = false;
   for (const FoundName &file : files) {
@@ -269,7 +269,7 @@ void CheckKaoFolder(PartCheck &check) {
   // What no category finds is never listed. Hidden and system files
   // (Thumbs.db, desktop.ini) and folders are not meant as parts.
   std::vector<FoundName> all;
-  FindNames("kao\\*", &all);
+  FindNames((std::string(PART_FOLDER_PREFIX) + "*").c_str(), &all);
   for (const FoundName &file : all)
     if (!named.count(file.name) &&
         !(file.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))

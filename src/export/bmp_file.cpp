@@ -2,11 +2,17 @@
 
 #include <cstring>
 
-static const std::uint64_t BMP_FILE_LIMIT = 0x7FFFFFFF;
+#include "row_stride.h"
+
+namespace {
+
+const std::uint64_t BMP_FILE_LIMIT = 0x7FFFFFFF;
+
+}  // namespace
 
 std::uint32_t BmpRowSize(int width) {
   if (width <= 0) return 0;
-  std::uint64_t row = (3ull * width + 3) / 4 * 4;
+  std::uint64_t row = static_cast<std::uint64_t>(RowStride(width));
   if (row + BMP_HEADER_SIZE > BMP_FILE_LIMIT) return 0;
   return static_cast<std::uint32_t>(row);
 }
@@ -19,15 +25,19 @@ std::uint32_t BmpFileSize(int width, int height) {
   return static_cast<std::uint32_t>(size);
 }
 
-static void Put16(std::uint8_t *at, std::uint32_t value) {
+namespace {
+
+void Put16(std::uint8_t *at, std::uint32_t value) {
   at[0] = value & 0xFF;
   at[1] = (value >> 8) & 0xFF;
 }
 
-static void Put32(std::uint8_t *at, std::uint32_t value) {
+void Put32(std::uint8_t *at, std::uint32_t value) {
   Put16(at, value & 0xFFFF);
   Put16(at + 2, value >> 16);
 }
+
+}  // namespace
 
 void WriteBmpHeaders(std::uint8_t *image, int width, int height) {
   std::memset(image, 0, BMP_HEADER_SIZE);

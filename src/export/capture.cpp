@@ -1,19 +1,18 @@
 #include "capture.h"
 
-#include "failure.h"
 #include "memory_dc.h"
 #include "texts.h"
 
 CapturedImageRecord CapturedImage = {nullptr, 0, 0};
 
-HBITMAP CopyWindowPixels(HWND window, int x, int y, int width, int height) {
+HBITMAP CopyWindowPixels(HWND window, int x, int y, int width, int height, Failure *failure) {
   if (width <= 0 || height <= 0) {
-    ShowFailure(window, TEXT_FAILED, CAPTION_CREATE_BITMAP);
+    NoteFailure(failure, TEXT_FAILED, CAPTION_CREATE_BITMAP);
     return nullptr;
   }
   HDC windowDC = GetDC(window);
   if (!windowDC) {
-    ShowFailure(window, TEXT_FAILED, CAPTION_GET_DC);
+    NoteFailure(failure, TEXT_FAILED, CAPTION_GET_DC);
     return nullptr;
   }
   const char *failedCall = nullptr;
@@ -37,14 +36,14 @@ HBITMAP CopyWindowPixels(HWND window, int x, int y, int width, int height) {
   if (failedCall) {
     // A bitmap that did not receive the pixels would show as the portrait.
     if (bitmap) DeleteObject(bitmap);
-    ShowFailure(window, TEXT_FAILED, failedCall);
+    NoteFailure(failure, TEXT_FAILED, failedCall);
     return nullptr;
   }
   return bitmap;
 }
 
-int CaptureCanvas(HWND window, int x, int y, int width, int height) {
-  HBITMAP bitmap = CopyWindowPixels(window, x, y, width, height);
+int CaptureCanvas(HWND window, int x, int y, int width, int height, Failure *failure) {
+  HBITMAP bitmap = CopyWindowPixels(window, x, y, width, height, failure);
   if (!bitmap) return 0;
   ReleaseCapturedImage();
   CapturedImage.bitmap = bitmap;
@@ -53,19 +52,18 @@ int CaptureCanvas(HWND window, int x, int y, int width, int height) {
   return 1;
 }
 
-void PaintCapture(HWND window, HDC dc) {
-  if (!CapturedImage.bitmap) return;
-  HDC memoryDC = CreateCompatibleDC(nullptr);
-  if (!memoryDC) {
-    ShowFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
-    return;
-  }
+Failure PaintCapture(HDC dc) {
+  Failure failure = {};
+  if (!CapturedImage.bitmap) return failure;
+  HDC memoryDC = CreateMemoryDC(nullptr, &failure);
+  if (!memoryDC) return failure;
   HGDIOBJ previous = SelectObject(memoryDC, CapturedImage.bitmap);
   if (previous) {
     BitBlt(dc, 0, 0, CapturedImage.width, CapturedImage.height, memoryDC, 0, 0, SRCCOPY);
     SelectObject(memoryDC, previous);
   }
   DeleteMemoryDC(memoryDC);
+  return failure;
 }
 
 void ReleaseCapturedImage() {

@@ -1,10 +1,10 @@
 #include "preview.h"
 
-#include "failure.h"
-#include "help.h"
 #include "bmp_export.h"
 #include "capture.h"
 #include "catalogue.h"
+#include "help.h"
+#include "paint_failure.h"
 #include "portrait.h"
 #include "resource.h"
 #include "texts.h"
@@ -12,7 +12,11 @@
 int openPreviews = 0;
 
 HWND OpenCapturePreview(HWND editor) {
-  if (!CaptureCanvas(editor, canvasX, canvasY, CANVAS_WIDTH, CANVAS_HEIGHT)) return nullptr;
+  Failure failure = {};
+  if (!CaptureCanvas(editor, canvasX, canvasY, CANVAS_WIDTH, CANVAS_HEIGHT, &failure)) {
+    ShowFailure(editor, failure);
+    return nullptr;
+  }
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(editor, GWLP_HINSTANCE));
   HWND preview = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_PREVIEW), editor,
                                     PreviewDialogProc, 0);
@@ -24,16 +28,20 @@ HWND OpenCapturePreview(HWND editor) {
   return preview;
 }
 
-static void OnPaint(HWND window) {
+namespace {
+
+void OnPaint(HWND window) {
+  BeginPaintFailures();
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
-  PaintCapture(window, dc);
+  ShowPaintFailure(window, PaintCapture(dc));
   EndPaint(window, &paint);
+  EndPaintFailures();
 }
 
 // An ended preview is destroyed, not only hidden, so that saving many times
 // leaves no windows behind.
-static void OnCommand(HWND window, unsigned id) {
+void OnCommand(HWND window, unsigned id) {
   switch (id) {
     case IDC_PREVIEW_SAVE:
       // The file takes the pixels as this window shows them.
@@ -49,11 +57,13 @@ static void OnCommand(HWND window, unsigned id) {
   }
 }
 
-static void OnDestroy() {
+void OnDestroy() {
   openPreviews -= 1;
   // Every preview paints the one capture: it may go only with the last.
   if (openPreviews == 0) ReleaseCapturedImage();
 }
+
+}  // namespace
 
 INT_PTR CALLBACK PreviewDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {

@@ -20,14 +20,49 @@ int PartNameCategory(const char *fileName) {
   return category < CATEGORY_COUNT ? category : -1;
 }
 
+namespace {
+
 // True when the last character of text is a backslash. In the system's code
 // page a trail byte can be 0x5C too (code page 932), so the string is walked
 // character by character.
-static bool EndsWithBackslash(const char *text) {
+bool EndsWithBackslash(const char *text) {
   const char *last = nullptr;
   for (const char *p = text; *p; p = CharNextExA(CP_ACP, p, 0)) last = p;
   return last && *last == '\\';
 }
+
+static_assert(sizeof PART_FOLDER_PREFIX - 1 + PART_NAME_MAX == DIR_PATH_SIZE - 1,
+              "a name of PART_NAME_MAX bytes fills an entry behind the prefix");
+
+// Adds a file name behind the prefix as the next of *count entries.
+void AddEntry(char (*entries)[DIR_PATH_SIZE], int *count, const char *fileName) {
+  if (std::strlen(fileName) > static_cast<size_t>(PART_NAME_MAX)) return;
+  char *entry = entries[*count];
+  std::memset(entry, 0, DIR_PATH_SIZE);
+  std::strcpy(entry, PART_FOLDER_PREFIX);
+  std::strcat(entry, fileName);
+  ++*count;
+}
+
+// Lists category's files into entries (PART_LIST_SIZE of them), counting
+// them in *count.
+void ListInto(int category, char (*entries)[DIR_PATH_SIZE], int *count) {
+  *count = 0;
+  char pattern[DIR_PATH_SIZE];
+  PartSearchPattern(category, pattern);
+  char searchPath[MAX_PATH];
+  if (!MakeBasePath(searchPath, sizeof searchPath, pattern)) return;
+
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(searchPath, &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    AddEntry(entries, count, found.cFileName);
+  } while (*count < PART_LIST_MAX && FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+}  // namespace
 
 std::string BasePath(const char *relative) {
   return std::string(baseDir) + (EndsWithBackslash(baseDir) ? "" : "\\") + relative;
@@ -42,53 +77,17 @@ int MakeBasePath(char *out, int outSize, const char *relative) {
   return 1;
 }
 
-static_assert(sizeof PART_FOLDER_PREFIX - 1 + PART_NAME_MAX == DIR_PATH_SIZE - 1,
-              "a name of PART_NAME_MAX bytes fills an entry behind the prefix");
-
-static void AddPartListEntry(const char *fileName) {
-  if (std::strlen(fileName) > static_cast<size_t>(PART_NAME_MAX)) return;
-  char *entry = PartList[partCount];
-  std::memset(entry, 0, DIR_PATH_SIZE);
-  std::strcpy(entry, PART_FOLDER_PREFIX);
-  std::strcat(entry, fileName);
-  ++partCount;
-}
-
 void PartSearchPattern(int category, char *out) {
   std::memset(out, 0, DIR_PATH_SIZE);
-  wsprintfA(out, "kao\\kao-%x-*.bmp", category);
+  wsprintfA(out, "%skao-%x-*.bmp", PART_FOLDER_PREFIX, category);
 }
 
 void ScanPartFolder() {
   SetCurrentDirectoryA(baseDir);
-  partCount = 0;
-
-  char pattern[DIR_PATH_SIZE];
-  PartSearchPattern(currentCategory, pattern);
-  char searchPath[MAX_PATH];
-  if (!MakeBasePath(searchPath, sizeof searchPath, pattern)) return;
-
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(searchPath, &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    AddPartListEntry(found.cFileName);
-  } while (partCount < PART_LIST_MAX && FindNextFileA(search, &found));
-  FindClose(search);
+  ListInto(currentCategory, PartList, &partCount);
 }
 
-void WithCategoryListed(int category, const std::function<void()> &use) {
-  static char kept[PART_LIST_SIZE][DIR_PATH_SIZE];
-  std::memcpy(kept, PartList, sizeof kept);
-  int keptCount = partCount, keptCategory = currentCategory, keptFirst = firstVisible;
-  currentCategory = category;
-  ScanPartFolder();
-  use();
-  std::memcpy(PartList, kept, sizeof PartList);
-  partCount = keptCount;
-  currentCategory = keptCategory;
-  firstVisible = keptFirst;
-}
+void ListCategory(int category, PartListing *listing) { ListInto(category, listing->entries, &listing->count); }
 
 int ReplaceSubstring(char *text, const char *find, const char *replacement) {
   size_t findLength = std::strlen(find);

@@ -2,7 +2,6 @@
 // below baseDir, and the file-name rules that go with it.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "portrait.h"
@@ -38,10 +37,17 @@ void PartSearchPattern(int category, char *out);
 // directory. Names longer than PART_NAME_MAX are skipped.
 void ScanPartFolder();
 
-// Runs use with PartList and partCount listing category (ScanPartFolder),
-// then puts them, currentCategory and firstVisible back as they were: the
-// palette keeps showing its own category meanwhile.
-void WithCategoryListed(int category, const std::function<void()> &use);
+// A category's part files, as the palette lists them: entries like
+// PartList's ("kao\" and the file name, zero-filled), count of them.
+struct PartListing {
+  char entries[PART_LIST_SIZE][DIR_PATH_SIZE];
+  int count;
+};
+
+// Lists category's part files below baseDir into *listing, as
+// ScanPartFolder lists the current category, without touching PartList,
+// the palette's page or the current directory.
+void ListCategory(int category, PartListing *listing);
 
 // Replaces the first occurrence of find in text by replacement, in place.
 // Returns 1 when it replaced, 0 when find is empty or absent. The caller

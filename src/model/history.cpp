@@ -3,9 +3,13 @@
 #include <cstring>
 #include <deque>
 
-static std::deque<PortraitState> undoSteps;  // states before each change, the last at the back
-static std::deque<PortraitState> redoSteps;  // states after each change taken back
-static PortraitState savedState = CurrentPortrait();  // the start's empty portrait until a save or an open
+namespace {
+
+std::deque<PortraitState> undoSteps;  // states before each change, the last at the back
+std::deque<PortraitState> redoSteps;  // states after each change taken back
+PortraitState savedState = CurrentPortrait();  // the start's empty portrait until a save or an open
+
+}  // namespace
 
 PortraitState CurrentPortrait() {
   PortraitState state;
@@ -40,15 +44,19 @@ void RecordChange(const PortraitState &before) {
   redoSteps.clear();
 }
 
+namespace {
+
 // Moves the state at the back of from into the portrait, and the portrait
 // as it is onto to.
-static int Step(std::deque<PortraitState> &from, std::deque<PortraitState> &to) {
+int Step(std::deque<PortraitState> &from, std::deque<PortraitState> &to) {
   if (from.empty()) return 0;
   to.push_back(CurrentPortrait());
   RestorePortrait(from.back());
   from.pop_back();
   return 1;
 }
+
+}  // namespace
 
 int UndoChange() { return Step(undoSteps, redoSteps); }
 

@@ -21,8 +21,9 @@ struct PortraitState {
 PortraitState CurrentPortrait();
 void RestorePortrait(const PortraitState &state);
 
-// True when the portraits are the same; slot 2, the drawing copy of the
-// pieces, and the piece being edited do not count.
+// True when the portraits are the same; slot 2, the working copy of the
+// current piece (loading it changes no portrait), and the piece being
+// edited do not count.
 bool SamePortrait(const PortraitState &a, const PortraitState &b);
 
 // Records a change whose state before it was before, unless the portrait is

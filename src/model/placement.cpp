@@ -10,11 +10,15 @@ PieceKind OtherPieceKind(const char *path) {
   return second == '0' ? PIECE_PAIR_HIGH : PIECE_PAIR_LOW;
 }
 
+namespace {
+
 // A pair's left copy is centred on the left half of the canvas, 8 pixels
 // toward the middle; a single part on the whole width.
-static int PairX(int width) { return (CANVAS_WIDTH / 2 - width) / 2 + 8; }
-static int CentreX(int width) { return (CANVAS_WIDTH - width) / 2; }
-static int MiddleY(int height) { return (CANVAS_HEIGHT - height) / 2; }
+int PairX(int width) { return (CANVAS_WIDTH / 2 - width) / 2 + 8; }
+int CentreX(int width) { return (CANVAS_WIDTH - width) / 2; }
+int MiddleY(int height) { return (CANVAS_HEIGHT - height) / 2; }
+
+}  // namespace
 
 Placement DefaultPlacement(int category, int width, int height) {
   int middle = MiddleY(height);

@@ -36,7 +36,9 @@ void ResetPortrait() {
   currentPiece = 0;
 }
 
-static void CopyEditedFields(PartSlot &to, const PartSlot &from) {
+namespace {
+
+void CopyEditedFields(PartSlot &to, const PartSlot &from) {
   to.x = from.x;
   to.y = from.y;
   to.width = from.width;
@@ -46,6 +48,8 @@ static void CopyEditedFields(PartSlot &to, const PartSlot &from) {
   to.green = from.green;
   to.red = from.red;
 }
+
+}  // namespace
 
 void LoadCurrentPiece() { CopyEditedFields(LayerTable[CAT_OTHER], PieceTable[currentPiece]); }
 

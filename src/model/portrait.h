@@ -73,7 +73,9 @@ extern char baseDir[DIR_PATH_SIZE];
 void ResetPortrait();
 
 // Copies position, size, angle and colour of PieceTable[currentPiece] into
-// LayerTable slot 2, and back: the pieces are edited through slot 2.
+// LayerTable slot 2, and back: the pieces are edited through slot 2, their
+// working copy, which is no layer of its own (the pieces are drawn from
+// PieceTable).
 void LoadCurrentPiece();
 void StoreCurrentPiece();
 

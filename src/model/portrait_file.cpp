@@ -86,7 +86,7 @@ bool IsPartFileName(const std::string &file) {
     unsigned char c = static_cast<unsigned char>(file[i]);
     if (c < 0x20 || c == '\\' || c == '/' || c == ':') return false;
   }
-  return file != "kao\\." && file != "kao\\..";
+  return file.compare(prefix, std::string::npos, ".") != 0 && file.compare(prefix, std::string::npos, "..") != 0;
 }
 
 class Reader {

@@ -53,9 +53,9 @@ struct PortraitFileContent {
   std::string pieceFiles[PIECE_SLOTS];
 };
 
-// The text of content: the canvas, the current piece, every layer but the
-// pieces' drawing slot (2) and slots 13 to 19, every piece; parts never
-// chosen left out.
+// The text of content: the canvas, the current piece, every layer but slot
+// 2 (the working copy of the current piece, no layer of its own) and slots
+// 13 to 19, every piece; parts never chosen left out.
 std::string WritePortraitText(const PortraitFileContent &content);
 
 // Why a text is not read as a portrait: the first rule it breaks, and where.

@@ -13,16 +13,18 @@ bool IsNewPiece(const char *path, int n) {
   return true;
 }
 
+namespace {
+
 // Clears a slot's path to zeros and copies into it the text held in a
 // buffer of textSize bytes, cut to fit.
-static void SetSlotPath(PartSlot &slot, const char *text, std::size_t textSize) {
+void SetSlotPath(PartSlot &slot, const char *text, std::size_t textSize) {
   std::memset(slot.path, 0, sizeof slot.path);
   std::size_t length = strnlen(text, textSize);
   if (length > sizeof slot.path - 1) length = sizeof slot.path - 1;
   std::memcpy(slot.path, text, length);
 }
 
-static int PlaceNewPiece(const PartSlot &chosen, int index, int width, int height) {
+int PlaceNewPiece(const PartSlot &chosen, int index, int width, int height) {
   for (int s = 0; s < PIECE_SLOTS; ++s) {
     PartSlot &piece = PieceTable[s];
     if (piece.mode != MODE_OFF || !IsNewPiece(chosen.path, s)) continue;
@@ -43,7 +45,7 @@ static int PlaceNewPiece(const PartSlot &chosen, int index, int width, int heigh
 // The back hair takes the hair's file name with kao-b- turned into kao-0-;
 // a hair file named otherwise leaves the back hair's path as it was. It
 // takes the new hair's colour too.
-static void SwitchOnBackHair(const PartSlot &hair) {
+void SwitchOnBackHair(const PartSlot &hair) {
   PartSlot &backHair = LayerTable[CAT_BACK_HAIR];
   backHair.mode = MODE_SINGLE;
   MatchBackHairColour();
@@ -51,13 +53,14 @@ static void SwitchOnBackHair(const PartSlot &hair) {
   if (BackHairPath(hair.path, name)) SetSlotPath(backHair, name, sizeof name);
 }
 
-int PlaceChosenPart(int index, int width, int height) {
-  int category = currentCategory;
+}  // namespace
+
+int PlaceChosenPart(int category, const char *entry, int index, int width, int height) {
   if (category < 0 || category >= LAYER_SLOTS || index < 0 || index >= PART_LIST_SIZE) return -1;
   PartSlot &slot = LayerTable[category];
   slot.mode = MODE_SINGLE;
   slot.angle = 0;
-  SetSlotPath(slot, PartList[index], sizeof PartList[index]);
+  SetSlotPath(slot, entry, DIR_PATH_SIZE);
   slot.width = width;
   slot.height = height;
   slot.listIndex = index;

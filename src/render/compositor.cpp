@@ -6,7 +6,6 @@
 #include "dib24.h"
 #include "memory_dc.h"
 #include "paint_clock.h"
-#include "paint_failure.h"
 #include "parallelogram.h"
 #include "part_file.h"
 #include "portrait.h"
@@ -31,8 +30,12 @@ bool ImageFits(const PartSlot &part) {
   return static_cast<long long>(PaddedWidth(part.width)) * 3 * part.height <= DIB24_MAX_BYTES;
 }
 
+// The columns of a block of width pixels: whole words a row, so that its
+// 3-byte pixels form one run of bytes.
+int BlockColumns(int width) { return (width + 3) / 4 * 4; }
+
 // One copy of a part on the window: where its corners land and the block of
-// the part's stretched image that the window can show.
+// the part's stretched image that is made for it.
 struct Copy {
   POINT corners[3];
   RECT area;
@@ -57,92 +60,83 @@ RowSpan FileRowsFor(const RECT &area, int height, int fileHeight) {
           static_cast<int>(std::min<long long>(fileHeight, 1LL * area.bottom * fileHeight / height + margin))};
 }
 
-void ReleaseBlock(HBITMAP bitmap, HDC imageDC, HGDIOBJ previous) {
-  PaintStage stage = EnterStage(STAGE_IMAGES);
-  SelectObject(imageDC, previous);
-  DeleteMemoryDC(imageDC);
-  DeleteObject(bitmap);
-  LeaveStage(stage);
-}
+// The pixels of a part file that the blocks of its copies are made from. A
+// part drawn at its file's own size has the file for its image: the rows
+// read are copied from as they are, with no image of the platform's, no
+// context and no stretch. Any other is stretched from the file's rows read
+// into an image selected into a loader context.
+struct PartPixels {
+  bool stretched;
+  std::vector<unsigned char> storage;  // the rows read, when not stretched
+  Pixels24 pixels;                     // the file's rows
+  HDC loader;
+  HBITMAP loaded;
+  HGDIOBJ previous;  // what loader held before loaded
+};
 
-// The block area of the part's image, mirrored for the right copy of a
-// pair, stretched from the part file in loader (fileWidth x fileHeight)
-// into a new image of whole words a row (one block of pixels), selected
-// into *imageDC, a context compatible with like. The caller releases both
-// with ReleaseBlock. Returns null, with nothing made, on failure (shown).
-HBITMAP StretchBlock(HWND window, HDC like, HDC loader, int fileWidth, int fileHeight,
-                     const PartSlot &part, const RECT &area, bool mirrored, Pixels24 *image,
-                     HDC *imageDC, HGDIOBJ *previous) {
-  int rows = area.bottom - area.top;
-  int columns = (area.right - area.left + 3) / 4 * 4;
-  HBITMAP bitmap = CreateDib24(window, columns, rows, image);
-  if (!bitmap) return nullptr;
-  PaintStage stage = EnterStage(STAGE_IMAGES);
-  *imageDC = CreateCompatibleDC(like);
-  if (!*imageDC) {
-    DeleteObject(bitmap);
-    LeaveStage(stage);
-    ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
-    return nullptr;
+// Reads the rows of an open part file that the blocks of copies need: only
+// those. A stretched part needs loader. False, with nothing left made, when
+// they cannot be read (an image that cannot be made kept in *failure).
+bool ReadPartPixels(PartFile *file, const PartSlot &part, const Copy *copies, int count, HDC loader,
+                    PartPixels *read, Failure *failure) {
+  const PartFileLayout &layout = file->layout;
+  read->stretched = part.width != layout.width || part.height != layout.height;
+  read->loader = loader;
+  read->loaded = nullptr;
+  if (!read->stretched) {
+    RowSpan rows = {static_cast<int>(copies[0].area.top), static_cast<int>(copies[0].area.bottom)};
+    for (int i = 1; i < count; ++i)
+      rows = {std::min<int>(rows.first, copies[i].area.top), std::max<int>(rows.last, copies[i].area.bottom)};
+    return ReadPartRows(file, rows, read->storage, &read->pixels);
   }
-  *previous = SelectObject(*imageDC, bitmap);
-  EnterStage(STAGE_STRETCH);
-  // The block's corner is the image's (area.left, area.top). The context
-  // keeps its default stretching mode, which ANDs the pixels that a
-  // reduction combines, so that dark lines survive.
-  int x = mirrored ? part.width - 1 - area.left : -area.left;
-  bool stretched = StretchBlt(*imageDC, x, -area.top, mirrored ? -part.width : part.width, part.height,
-                              loader, 0, 0, fileWidth, fileHeight, SRCCOPY);
-  GdiFlush();
-  LeaveStage(stage);
-  if (stretched) return bitmap;
-  ReleaseBlock(bitmap, *imageDC, *previous);
-  return nullptr;
+  RowSpan rows = {layout.height, 0};
+  for (int i = 0; i < count; ++i) {
+    RowSpan needed = FileRowsFor(copies[i].area, part.height, layout.height);
+    rows = {std::min(rows.first, needed.first), std::max(rows.last, needed.last)};
+  }
+  read->loaded = ReadPartImage(file, rows, &read->pixels, failure);
+  if (!read->loaded) return false;
+  read->previous = SelectObject(loader, read->loaded);
+  return true;
 }
 
-
-// Draws a copy from its block of the part's image (columns a row, a
-// multiple of 4, bottom row first): masked where pure white, recoloured and
-// mapped onto the turned rectangle.
-void DrawBlock(HWND window, HDC dc, const Pixels24 *framePixels, const PartSlot &part, int layer,
-               const Copy &copy, unsigned char *bits, int columns) {
-  const RECT &area = copy.area;
-  int rows = area.bottom - area.top;
-  PaintStage stage = EnterStage(STAGE_MASK);
-  std::vector<unsigned char> mask = MaskOpaquePixels(bits, columns, rows);
-  RecolourPixels(bits, static_cast<std::size_t>(columns) * 3 * rows, part.blue, part.green, part.red, layer);
-  TransferSource source = {bits, mask.data(), columns, part.width, part.height, area.left, area.top, rows};
-  EnterStage(STAGE_TRANSFER);
-  TransferParallelogram(window, dc, copy.corners, source, framePixels);
-  LeaveStage(stage);
+void ReleasePartPixels(PartPixels *read) {
+  if (!read->loaded) return;
+  StageScope stage(STAGE_IMAGES);
+  SelectObject(read->loader, read->previous);
+  DeleteObject(read->loaded);
+  read->loaded = nullptr;
 }
 
-// Draws a copy from the part file in loader, its block stretched to the
-// part's size.
-void DrawCopy(HWND window, HDC dc, const Pixels24 *framePixels, HDC loader, int fileWidth,
-              int fileHeight, const PartSlot &part, int layer, const Copy &copy) {
-  Pixels24 image;
-  HDC imageDC;
+// The block of a copy: the area of the part's image, mirrored for the right
+// copy of a pair, columns a row (a multiple of 4), bottom row first.
+struct Block {
+  unsigned char *bits;
+  int columns;
+  std::vector<unsigned char> storage;  // copied from the file's rows
+  HBITMAP bitmap;                      // or stretched into this image
+  HDC dc;
   HGDIOBJ previous;
-  HBITMAP bitmap = StretchBlock(window, dc, loader, fileWidth, fileHeight, part, copy.area, copy.mirrored,
-                                &image, &imageDC, &previous);
-  if (!bitmap) return;
-  DrawBlock(window, dc, framePixels, part, layer, copy, image.bits, image.width);
-  ReleaseBlock(bitmap, imageDC, previous);
+};
+
+void ReleaseBlock(Block *block) {
+  if (!block->bitmap) return;
+  StageScope stage(STAGE_IMAGES);
+  SelectObject(block->dc, block->previous);
+  DeleteMemoryDC(block->dc);
+  DeleteObject(block->bitmap);
+  block->bitmap = nullptr;
 }
 
-// Draws a copy of a part drawn at its file's own size, whose image is the
-// file itself (mirrored for the right copy): its block is copied from the
-// file's rows, with no stretch and no image of the platform's.
-void DrawUnstretchedCopy(HWND window, HDC dc, const Pixels24 *framePixels, const Pixels24 &file,
-                         const PartSlot &part, int layer, const Copy &copy) {
+// Copies a block of a part drawn at its file's own size from the file's rows.
+void CopyBlock(const Pixels24 &file, const PartSlot &part, const Copy &copy, Block *block) {
   const RECT &area = copy.area;
   int rows = area.bottom - area.top, width = area.right - area.left;
-  int columns = (width + 3) / 4 * 4;
-  PaintStage stage = EnterStage(STAGE_STRETCH);
-  std::vector<unsigned char> block(static_cast<std::size_t>(columns) * 3 * rows);
+  StageScope stage(STAGE_STRETCH);
+  block->storage.resize(static_cast<std::size_t>(block->columns) * 3 * rows);
+  block->bits = block->storage.data();
   for (int r = 0; r < rows; ++r) {
-    unsigned char *to = block.data() + static_cast<std::size_t>(rows - 1 - r) * columns * 3;
+    unsigned char *to = block->bits + static_cast<std::size_t>(rows - 1 - r) * block->columns * 3;
     const unsigned char *row = PixelAddress(file, 0, area.top + r);
     for (int c = 0; c < width; ++c) {
       int column = area.left + c;
@@ -150,24 +144,67 @@ void DrawUnstretchedCopy(HWND window, HDC dc, const Pixels24 *framePixels, const
       to[3 * c] = from[0], to[3 * c + 1] = from[1], to[3 * c + 2] = from[2];
     }
   }
-  LeaveStage(stage);
-  DrawBlock(window, dc, framePixels, part, layer, copy, block.data(), columns);
 }
 
-// Reads the rows of an open part file that the blocks of copies need.
-HBITMAP ReadRowsFor(HWND window, PartFile *file, const PartSlot &part, const Copy *copies, int count,
-                    Pixels24 *pixels) {
-  int fileHeight = file->layout.height;
-  RowSpan rows = {fileHeight, 0};
-  for (int i = 0; i < count; ++i) {
-    RowSpan needed = FileRowsFor(copies[i].area, part.height, fileHeight);
-    rows = {std::min(rows.first, needed.first), std::max(rows.last, needed.last)};
+// Stretches a block from the file's rows in the loader into a new image
+// selected into a context compatible with like.
+bool StretchBlock(const PartPixels &from, const PartSlot &part, const Copy &copy, HDC like, Block *block,
+                  Failure *failure) {
+  const RECT &area = copy.area;
+  Pixels24 image;
+  block->bitmap = CreateDib24(block->columns, area.bottom - area.top, &image, failure);
+  if (!block->bitmap) return false;
+  block->bits = image.bits;
+  StageScope stage(STAGE_IMAGES);
+  block->dc = CreateMemoryDC(like, failure);
+  if (!block->dc) {
+    DeleteObject(block->bitmap);
+    block->bitmap = nullptr;
+    return false;
   }
-  return count ? ReadPartImage(window, file, rows, pixels) : nullptr;
+  block->previous = SelectObject(block->dc, block->bitmap);
+  stage.Switch(STAGE_STRETCH);
+  // The block's corner is the image's (area.left, area.top). The context
+  // keeps its default stretching mode, which ANDs the pixels that a
+  // reduction combines, so that dark lines survive.
+  int x = copy.mirrored ? part.width - 1 - area.left : -area.left;
+  bool stretched = StretchBlt(block->dc, x, -area.top, copy.mirrored ? -part.width : part.width, part.height,
+                              from.loader, 0, 0, from.pixels.width, from.pixels.height, SRCCOPY);
+  GdiFlush();
+  if (stretched) return true;
+  ReleaseBlock(block);
+  return false;
 }
 
-void DrawPart(HWND window, HDC dc, const Pixels24 *framePixels, HDC loader, const PartSlot &part,
-              int layer) {
+// Makes the block of a copy from the part's pixels; the one way the paint
+// and the hit test both take to a part's pixels. Release with ReleaseBlock.
+bool MakeBlock(const PartPixels &from, const PartSlot &part, const Copy &copy, HDC like, Block *block,
+               Failure *failure) {
+  block->bitmap = nullptr;
+  block->columns = BlockColumns(copy.area.right - copy.area.left);
+  if (from.stretched) return StretchBlock(from, part, copy, like, block, failure);
+  CopyBlock(from.pixels, part, copy, block);
+  return true;
+}
+
+// Draws a copy from its block: masked where pure white, recoloured and
+// mapped onto the turned rectangle.
+void DrawBlock(HWND window, HDC dc, const Pixels24 *framePixels, const PartSlot &part, int layer,
+               const Copy &copy, const Block &block, Failure *failure) {
+  const RECT &area = copy.area;
+  int rows = area.bottom - area.top;
+  StageScope stage(STAGE_MASK);
+  std::vector<unsigned char> mask = MaskOpaquePixels(block.bits, block.columns, rows);
+  RecolourPixels(block.bits, static_cast<std::size_t>(block.columns) * 3 * rows, part.blue, part.green,
+                 part.red, layer);
+  TransferSource source = {block.bits, mask.data(), block.columns, part.width, part.height,
+                           area.left,  area.top,    rows};
+  stage.Switch(STAGE_TRANSFER);
+  TransferParallelogram(window, dc, copy.corners, source, framePixels, failure);
+}
+
+void DrawPart(HWND window, HDC dc, const Pixels24 *framePixels, HDC loader, const PartSlot &part, int layer,
+              Failure *failure) {
   if (part.mode != MODE_SINGLE && part.mode != MODE_PAIR) return;
   // No pixels to draw, or more than any window shows.
   if (part.width <= 0 || part.height <= 0) return;
@@ -178,7 +215,7 @@ void DrawPart(HWND window, HDC dc, const Pixels24 *framePixels, HDC loader, cons
   PartFile file;
   if (!ImageFits(part)) {
     if (!OpenPartFile(part.path, &file)) return;
-    ShowPaintFailure(window, TEXT_NO_DIB, CAPTION_DEBUG);
+    NoteFailure(failure, TEXT_NO_DIB, CAPTION_DEBUG);
     ClosePartFile(&file);
     return;
   }
@@ -188,30 +225,17 @@ void DrawPart(HWND window, HDC dc, const Pixels24 *framePixels, HDC loader, cons
   if (PlaceCopy(window, dc, part, false, &copies[count])) ++count;
   if (part.mode == MODE_PAIR && PlaceCopy(window, dc, part, true, &copies[count])) ++count;
   if (!count || !OpenPartFile(part.path, &file)) return;
-  // Only the rows of the file that the copies on show need are read.
-  if (part.width == file.layout.width && part.height == file.layout.height) {
-    std::vector<unsigned char> storage;
-    Pixels24 pixels;
-    RowSpan rows = {static_cast<int>(copies[0].area.top), static_cast<int>(copies[0].area.bottom)};
-    if (count == 2)
-      rows = {std::min<int>(rows.first, copies[1].area.top), std::max<int>(rows.last, copies[1].area.bottom)};
-    bool read = ReadPartRows(&file, rows, storage, &pixels);
-    ClosePartFile(&file);
-    for (int i = 0; read && i < count; ++i)
-      DrawUnstretchedCopy(window, dc, framePixels, pixels, part, layer, copies[i]);
-    return;
-  }
-  Pixels24 pixels;
-  HBITMAP loaded = ReadRowsFor(window, &file, part, copies, count, &pixels);
+  PartPixels pixels;
+  bool read = ReadPartPixels(&file, part, copies, count, loader, &pixels, failure);
   ClosePartFile(&file);
-  if (!loaded) return;
-  HGDIOBJ previous = SelectObject(loader, loaded);
-  for (int i = 0; i < count; ++i)
-    DrawCopy(window, dc, framePixels, loader, pixels.width, pixels.height, part, layer, copies[i]);
-  PaintStage stage = EnterStage(STAGE_IMAGES);
-  SelectObject(loader, previous);
-  DeleteObject(loaded);
-  LeaveStage(stage);
+  if (!read) return;
+  for (int i = 0; i < count; ++i) {
+    Block block;
+    if (!MakeBlock(pixels, part, copies[i], dc, &block, failure)) continue;
+    DrawBlock(window, dc, framePixels, part, layer, copies[i], block, failure);
+    ReleaseBlock(&block);
+  }
+  ReleasePartPixels(&pixels);
 }
 
 }  // namespace
@@ -232,7 +256,7 @@ bool PartCopyCorners(const PartSlot &part, bool mirrored, POINT corners[3]) {
   return true;
 }
 
-bool PartPixelOpaque(HWND window, const PartSlot &part, bool mirrored, POINT pixel) {
+bool PartPixelOpaque(const PartSlot &part, bool mirrored, POINT pixel, Failure *failure) {
   Copy copy;
   if (!PartCopyCorners(part, mirrored, copy.corners)) return false;
   if (pixel.x < 0 || pixel.x >= part.width || pixel.y < 0 || pixel.y >= part.height) return false;
@@ -240,55 +264,41 @@ bool PartPixelOpaque(HWND window, const PartSlot &part, bool mirrored, POINT pix
   copy.mirrored = mirrored;
   PartFile file;
   if (!OpenPartFile(part.path, &file)) return false;
-  if (part.width == file.layout.width && part.height == file.layout.height) {
-    // Drawn at its own size: the pixel is the file's, as DrawUnstretchedCopy takes it.
-    std::vector<unsigned char> storage;
-    Pixels24 rows;
-    bool read = ReadPartRows(&file, {pixel.y, pixel.y + 1}, storage, &rows);
-    ClosePartFile(&file);
-    return read && !IsTransparentPixel(PixelAddress(rows, mirrored ? part.width - 1 - pixel.x : pixel.x, pixel.y));
-  }
-  Pixels24 pixels;
-  HBITMAP loaded = ReadRowsFor(window, &file, part, &copy, 1, &pixels);
+  // Only a stretched part needs a loader; without one the pixel is not
+  // found, and nothing is said.
+  bool stretched = part.width != file.layout.width || part.height != file.layout.height;
+  HDC loader = stretched ? CreateCompatibleDC(nullptr) : nullptr;
+  PartPixels pixels;
+  bool read = (!stretched || loader) && ReadPartPixels(&file, part, &copy, 1, loader, &pixels, failure);
   ClosePartFile(&file);
-  if (!loaded) return false;
   bool opaque = false;
-  HDC loader = CreateCompatibleDC(nullptr);
-  if (loader) {
-    HGDIOBJ previousLoaded = SelectObject(loader, loaded);
-    Pixels24 image;
-    HDC imageDC;
-    HGDIOBJ previous;
-    HBITMAP block = StretchBlock(window, nullptr, loader, pixels.width, pixels.height, part, copy.area,
-                                 mirrored, &image, &imageDC, &previous);
-    if (block) {
-      opaque = !IsTransparentPixel(PixelAddress(image, 0, 0));
-      ReleaseBlock(block, imageDC, previous);
+  if (read) {
+    Block block;
+    if (MakeBlock(pixels, part, copy, nullptr, &block, failure)) {
+      opaque = !IsTransparentPixel(block.bits);
+      ReleaseBlock(&block);
     }
-    SelectObject(loader, previousLoaded);
-    DeleteMemoryDC(loader);
+    ReleasePartPixels(&pixels);
   }
-  DeleteObject(loaded);
+  DeleteMemoryDC(loader);
   return opaque;
 }
 
-void ComposePortrait(HWND window, HDC dc, COLORREF canvasColour, const Pixels24 *framePixels) {
-  BeginPaintFailures();
+Failure ComposePortrait(HWND window, HDC dc, COLORREF canvasColour, const Pixels24 *framePixels) {
+  Failure failure = {};
   FillCanvas(dc, canvasColour);
-  // Every part is stretched from the loader context; without one no part
-  // can be drawn, but the pieces still pass through slot 2.
-  HDC loader = CreateCompatibleDC(nullptr);
-  if (!loader) ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
-  for (int slot = CAT_BACK_HAIR; slot <= CAT_GLASSES; ++slot) {
+  // Every stretched part is stretched from the loader context; without one
+  // no part is drawn.
+  HDC loader = CreateMemoryDC(nullptr, &failure);
+  for (int slot = CAT_BACK_HAIR; loader && slot <= CAT_GLASSES; ++slot) {
     if (slot == CAT_OTHER) {
-      for (const PartSlot &piece : PieceTable) {
-        LayerTable[CAT_OTHER] = piece;
-        if (loader) DrawPart(window, dc, framePixels, loader, LayerTable[CAT_OTHER], CAT_OTHER);
-      }
-    } else if (loader) {
-      DrawPart(window, dc, framePixels, loader, LayerTable[slot], slot);
+      // The pieces, each from its own record, in slot 2's turn.
+      for (const PartSlot &piece : PieceTable)
+        DrawPart(window, dc, framePixels, loader, piece, CAT_OTHER, &failure);
+    } else {
+      DrawPart(window, dc, framePixels, loader, LayerTable[slot], slot, &failure);
     }
   }
   DeleteMemoryDC(loader);
-  EndPaintFailures();
+  return failure;
 }

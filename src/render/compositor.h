@@ -11,14 +11,15 @@
 // 2's turn: each one stretched to its size, transparent where pure white,
 // recoloured, turned by its angle, and for a pair drawn again mirrored about
 // the canvas's centre, turned the other way. Not clipped to the canvas.
-// Every piece is copied whole into LayerTable slot 2 before it is drawn, so
-// afterwards slot 2 equals PieceTable[9]. Nothing is kept between paints.
-// window owns the failure messages and lends its device context; dc is the
-// paint's context. An export composes on another canvas colour as well, to
-// tell where the canvas shows through no part. framePixels are the pixels of
-// the frame selected into dc, if it is a frame's.
-void ComposePortrait(HWND window, HDC dc, COLORREF canvasColour = RGB(255, 255, 255),
-                     const Pixels24 *framePixels = nullptr);
+// The portrait is only read: each piece is drawn from its own record.
+// Nothing is kept between paints. window is the one drawn on (its client
+// area bounds the drawing); dc is the paint's context. An export composes on
+// another canvas colour as well, to tell where the canvas shows through no
+// part. framePixels are the pixels of the frame selected into dc, if it is
+// a frame's. Returns the first failure, for the caller to show (no text
+// when there was none).
+Failure ComposePortrait(HWND window, HDC dc, COLORREF canvasColour = RGB(255, 255, 255),
+                        const Pixels24 *framePixels = nullptr);
 
 // The corners of a copy of part on the window: the left copy (or the only
 // one), or with mirrored the right copy of a pair, turned the other way.
@@ -29,6 +30,7 @@ bool PartCopyCorners(const PartSlot &part, bool mirrored, POINT corners[3]);
 // Whether the compositor draws the pixel at (pixel.x, pixel.y), column and
 // row from the top-left, of the part's stretched image (the mirrored one for
 // the right copy): made as the paint makes it, it is not pure white. Reads
-// only the rows of the file the pixel needs. False when the file cannot be
-// read. window owns the failure messages.
-bool PartPixelOpaque(HWND window, const PartSlot &part, bool mirrored, POINT pixel);
+// only the rows of the file the pixel needs, and makes the pixel the way
+// the paint makes its blocks. False when the file cannot be read; an image
+// that cannot be made is kept in *failure.
+bool PartPixelOpaque(const PartSlot &part, bool mirrored, POINT pixel, Failure *failure);

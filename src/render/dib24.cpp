@@ -1,13 +1,17 @@
 #include "dib24.h"
 
 #include "paint_clock.h"
-#include "paint_failure.h"
+#include "row_stride.h"
 #include "texts.h"
 
 int PaddedWidth(int width) { return (width / 4 + 1) * 4; }
 
-static bool IsWhite(const unsigned char *p) { return p[0] == 255 && p[1] == 255 && p[2] == 255; }
-static bool IsBlack(const unsigned char *p) { return p[0] == 0 && p[1] == 0 && p[2] == 0; }
+namespace {
+
+bool IsWhite(const unsigned char *p) { return p[0] == 255 && p[1] == 255 && p[2] == 255; }
+bool IsBlack(const unsigned char *p) { return p[0] == 0 && p[1] == 0 && p[2] == 0; }
+
+}  // namespace
 
 bool IsTransparentPixel(const unsigned char *pixel) { return IsWhite(pixel); }
 
@@ -15,10 +19,10 @@ bool TakesPartColour(const unsigned char *pixel, int layer) {
   return layer == 1 ? !IsBlack(pixel) && !IsWhite(pixel) : IsBlack(pixel);
 }
 
-HBITMAP CreateDib24(HWND window, int width, int height, Pixels24 *pixels) {
-  PaintStage previous = EnterStage(STAGE_IMAGES);
+HBITMAP CreateDib24(int width, int height, Pixels24 *pixels, Failure *failure) {
+  StageScope stage(STAGE_IMAGES);
   *pixels = Pixels24{nullptr, 0, width, height};
-  long long stride = (3LL * width + 3) / 4 * 4;
+  long long stride = RowStride(width);
   HBITMAP bitmap = nullptr;
   if (width > 0 && height > 0 && stride * height <= DIB24_MAX_BYTES) {
     BITMAPINFO info = {};
@@ -28,14 +32,12 @@ HBITMAP CreateDib24(HWND window, int width, int height, Pixels24 *pixels) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
-    HDC windowDC = GetDC(window);
+    // With DIB_RGB_COLORS a DIB section takes nothing from a device context.
     void *bits = nullptr;
-    bitmap = CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(window, windowDC);
+    bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap) *pixels = Pixels24{static_cast<unsigned char *>(bits), static_cast<int>(stride), width, height};
   }
-  LeaveStage(previous);
-  if (!bitmap) ShowPaintFailure(window, TEXT_NO_DIB, CAPTION_DEBUG);
+  if (!bitmap) NoteFailure(failure, TEXT_NO_DIB, CAPTION_DEBUG);
   return bitmap;
 }
 

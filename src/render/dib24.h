@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "failure.h"
 #include "pixels24.h"
 
 // The width of a part's images: the next multiple of 4 strictly above width
@@ -18,13 +19,13 @@ int PaddedWidth(int width);
 // reported and handled as a failed creation.
 const long long DIB24_MAX_BYTES = 256LL << 20;
 
-// Makes a 24-bit DIB section of width x height pixels for the device of
-// window and describes its pixels in *pixels. Returns the bitmap, or null
-// after showing "DIBが作成出来ませんでした。" (at most once per paint) when the
-// platform gives none, a side is not positive or the image would exceed
-// DIB24_MAX_BYTES. The caller releases the bitmap with DeleteObject, once
-// it has left every context; the pixels live as long as the bitmap.
-HBITMAP CreateDib24(HWND window, int width, int height, Pixels24 *pixels);
+// Makes a 24-bit DIB section of width x height pixels and describes its
+// pixels in *pixels. Returns the bitmap, or null with "DIBが作成出来ません
+// でした。" / "デバック" kept in *failure when the platform gives none, a side
+// is not positive or the image would exceed DIB24_MAX_BYTES. The caller
+// releases the bitmap with DeleteObject, once it has left every context;
+// the pixels live as long as the bitmap.
+HBITMAP CreateDib24(int width, int height, Pixels24 *pixels, Failure *failure);
 
 // The pixel rules, on one 24-bit pixel (blue, green, red). Pure white is
 // transparent on every layer. On every layer but the face (slot 1) pure

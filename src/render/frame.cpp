@@ -1,16 +1,13 @@
 #include "frame.h"
 
 #include "memory_dc.h"
-#include "paint_failure.h"
-#include "texts.h"
 
-int OpenFrame(HWND window, HDC like, int width, int height, Frame *frame) {
+int OpenFrame(HDC like, int width, int height, Frame *frame, Failure *failure) {
   *frame = Frame{};
-  frame->bitmap = CreateDib24(window, width, height, &frame->pixels);
+  frame->bitmap = CreateDib24(width, height, &frame->pixels, failure);
   if (!frame->bitmap) return 0;
-  frame->dc = CreateCompatibleDC(like);
+  frame->dc = CreateMemoryDC(like, failure);
   if (!frame->dc) {
-    ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
     DeleteObject(frame->bitmap);
     *frame = Frame{};
     return 0;

@@ -15,9 +15,8 @@ struct Frame {
   Pixels24 pixels;
 };
 
-// Makes a frame of width x height pixels for window's device (compatible
-// with like). Returns 0, with nothing left made, when the image or the
-// context cannot be made (shown in a box owned by window, at most once per
-// paint). Release with CloseFrame.
-int OpenFrame(HWND window, HDC like, int width, int height, Frame *frame);
+// Makes a frame of width x height pixels whose context is compatible with
+// like. Returns 0, with nothing left made and the failure kept in *failure,
+// when the image or the context cannot be made. Release with CloseFrame.
+int OpenFrame(HDC like, int width, int height, Frame *frame, Failure *failure);
 void CloseFrame(Frame *frame);

@@ -6,17 +6,17 @@
 namespace {
 
 // One copy tested: the pixel of (x, y) in it and whether that one is drawn.
-bool CopyHit(HWND window, const PartSlot &part, bool mirrored, int x, int y, OpaquePixelTest opaque) {
+bool CopyHit(const PartSlot &part, bool mirrored, int x, int y, OpaquePixelTest opaque, Failure *failure) {
   POINT corners[3], pixel;
   if (!PartCopyCorners(part, mirrored, corners)) return false;
   if (!SampledPixel(corners, part.width, part.height, x, y, &pixel)) return false;
-  return opaque(window, part, mirrored, pixel);
+  return opaque(part, mirrored, pixel, failure);
 }
 
 // The copy of part at (x, y), the right one of a pair first.
-bool PartHitAt(HWND window, const PartSlot &part, int x, int y, OpaquePixelTest opaque, bool *mirrored) {
+bool PartHitAt(const PartSlot &part, int x, int y, OpaquePixelTest opaque, bool *mirrored, Failure *failure) {
   for (bool right : {true, false})
-    if (CopyHit(window, part, right, x, y, opaque)) {
+    if (CopyHit(part, right, x, y, opaque, failure)) {
       *mirrored = right;
       return true;
     }
@@ -25,18 +25,18 @@ bool PartHitAt(HWND window, const PartSlot &part, int x, int y, OpaquePixelTest 
 
 }  // namespace
 
-PartHit PartAt(HWND window, int x, int y, OpaquePixelTest opaque) {
+PartHit PartAt(int x, int y, OpaquePixelTest opaque, Failure *failure) {
   PartHit hit = {-1, -1, false};
   for (int slot = CAT_GLASSES; slot >= CAT_BACK_HAIR; --slot) {
     if (slot == CAT_DISABLED) continue;
     if (slot == CAT_OTHER) {
       for (int piece = PIECE_SLOTS - 1; piece >= 0; --piece)
-        if (PartHitAt(window, PieceTable[piece], x, y, opaque, &hit.mirrored)) {
+        if (PartHitAt(PieceTable[piece], x, y, opaque, &hit.mirrored, failure)) {
           hit.slot = CAT_OTHER;
           hit.piece = piece;
           return hit;
         }
-    } else if (PartHitAt(window, LayerTable[slot], x, y, opaque, &hit.mirrored)) {
+    } else if (PartHitAt(LayerTable[slot], x, y, opaque, &hit.mirrored, failure)) {
       hit.slot = slot;
       return hit;
     }
@@ -44,7 +44,7 @@ PartHit PartAt(HWND window, int x, int y, OpaquePixelTest opaque) {
   return hit;
 }
 
-PartHit PartUnderPoint(HWND window, int x, int y) { return PartAt(window, x, y, PartPixelOpaque); }
+PartHit PartUnderPoint(int x, int y, Failure *failure) { return PartAt(x, y, PartPixelOpaque, failure); }
 
 const PartSlot &HitPart(const PartHit &hit) {
   return hit.slot == CAT_OTHER ? PieceTable[hit.piece] : LayerTable[hit.slot];

@@ -5,7 +5,6 @@
 
 #include "catalogue.h"
 #include "paint_clock.h"
-#include "paint_failure.h"
 #include "part_file.h"
 #include "placement.h"
 #include "portrait.h"
@@ -93,7 +92,9 @@ PaletteMarks MarksForEntry(int index) {
   return marks;
 }
 
-static void FillCellWhite(HDC dc, int left) {
+namespace {
+
+void FillCellWhite(HDC dc, int left) {
   RECT cell = {left, CELL_TOP, left + CELL_WIDTH, CELL_TOP + CELL_HEIGHT};
   HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
   FillRect(dc, &cell, white);
@@ -102,7 +103,7 @@ static void FillCellWhite(HDC dc, int left) {
 
 // What drawing on dc can change: the clipping box of dc within the client
 // area of window. False when nothing.
-static bool ShownBox(HWND window, HDC dc, RECT *shown) {
+bool ShownBox(HWND window, HDC dc, RECT *shown) {
   RECT client, clip;
   GetClientRect(window, &client);
   return GetClipBox(dc, &clip) != ERROR && IntersectRect(shown, &client, &clip);
@@ -110,7 +111,7 @@ static bool ShownBox(HWND window, HDC dc, RECT *shown) {
 
 // The rows of an image of the given height drawn with its top at y that can
 // show. Two rows more either side, for the halftone stretch of a pair.
-static RowSpan RowsShown(HWND window, HDC dc, int y, int height) {
+RowSpan RowsShown(HWND window, HDC dc, int y, int height) {
   RECT shown;
   if (!ShownBox(window, dc, &shown)) return {0, 0};
   return {std::max<int>(shown.top - y - 2, 0), std::min<int>(shown.bottom - y + 2, height)};
@@ -118,24 +119,40 @@ static RowSpan RowsShown(HWND window, HDC dc, int y, int height) {
 
 // Whether anything drawn within r can show on dc: a paint of a small region
 // reads no file whose thumbnail lies outside it.
-static bool CanShow(HWND window, HDC dc, const RECT &r) {
+bool CanShow(HWND window, HDC dc, const RECT &r) {
   RECT shown;
   return ShownBox(window, dc, &shown) && IntersectRect(&shown, &shown, &r);
 }
 
-// Draws a file at its own size with its top-left corner at (x, y).
-static void DrawFileAt(HWND window, HDC dc, const char *path, int x, int y) {
+// Draws the part file at path in the cell whose left edge is left, at its
+// own size where category's rule places it (PlaceThumbnail): a pair a
+// second time mirrored, with the platform's halftone stretch, after which
+// dc's stretching mode is put back. The one drawing of a file in a cell.
+void DrawFileInCell(HWND window, HDC dc, const char *path, int category, int left, Failure *failure) {
   PartFile file;
   if (!OpenPartFile(path, &file)) return;
-  RECT drawn = {x, y, x + file.layout.width, y + file.layout.height};
+  int width = file.layout.width, height = file.layout.height;
+  ThumbnailPlacement at = PlaceThumbnail(category, path, left, width, height);
+  RECT drawn = {at.x, at.y, at.x + width, at.y + height};
+  if (at.kind == THUMB_PAIR) {
+    RECT mirrored = {at.x2 - width, at.y, at.x2 + 1, at.y + height};  // either way a mirror rounds
+    UnionRect(&drawn, &drawn, &mirrored);
+  }
   PartSource source;
   if (CanShow(window, dc, drawn) &&
-      OpenPartSource(window, &file, RowsShown(window, dc, y, file.layout.height), source)) {
-    PaintStage stage = EnterStage(STAGE_STRETCH);
-    StretchBlt(dc, x, y, source.width, source.height, source.dc, 0, 0, source.width,
-               source.height, SRCCOPY);
-    GdiFlush();
-    LeaveStage(stage);
+      OpenPartSource(&file, RowsShown(window, dc, at.y, height), source, failure)) {
+    {
+      StageScope stage(STAGE_STRETCH);
+      if (at.kind == THUMB_PAIR) {
+        int mode = SetStretchBltMode(dc, HALFTONE);
+        StretchBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, width, height, SRCCOPY);
+        StretchBlt(dc, at.x2, at.y, -width, height, source.dc, 0, 0, width, height, SRCCOPY);
+        if (mode) SetStretchBltMode(dc, mode);
+      } else {
+        BitBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, SRCCOPY);
+      }
+      GdiFlush();
+    }
     ClosePartSource(source);
   }
   ClosePartFile(&file);
@@ -143,60 +160,35 @@ static void DrawFileAt(HWND window, HDC dc, const char *path, int x, int y) {
 
 // The back hair, the palette's face and the hair, one over the other; the
 // first two only when the hair's name leads to a back-hair name.
-static void DrawHairComposite(HWND window, HDC dc, const char *hairPath, int x, int y) {
+void DrawHairComposite(HWND window, HDC dc, const char *hairPath, int left, Failure *failure) {
   char backHair[DIR_PATH_SIZE];
   if (BackHairPath(hairPath, backHair)) {
-    DrawFileAt(window, dc, backHair, x, y);
-    DrawFileAt(window, dc, HAIR_THUMBNAIL_FACE, x, y);
+    DrawFileInCell(window, dc, backHair, CAT_HAIR, left, failure);
+    DrawFileInCell(window, dc, HAIR_THUMBNAIL_FACE, CAT_HAIR, left, failure);
   }
-  DrawFileAt(window, dc, hairPath, x, y);
+  DrawFileInCell(window, dc, hairPath, CAT_HAIR, left, failure);
 }
 
-static void DrawThumbnail(HWND window, HDC dc, const char *path, int left) {
-  PartFile file;
-  if (!OpenPartFile(path, &file)) return;
-  int width = file.layout.width, height = file.layout.height;
-  ThumbnailPlacement at = PlaceThumbnail(currentCategory, path, left, width, height);
-  RECT drawn = {at.x, at.y, at.x + width, at.y + height};
-  if (at.kind == THUMB_PAIR) {
-    RECT mirrored = {at.x2 - width, at.y, at.x2 + 1, at.y + height};  // either way a mirror rounds
-    UnionRect(&drawn, &drawn, &mirrored);
-  }
-  PartSource source;
-  if (CanShow(window, dc, drawn) && OpenPartSource(window, &file, RowsShown(window, dc, at.y, height), source)) {
-    PaintStage stage = EnterStage(STAGE_STRETCH);
-    if (at.kind == THUMB_PAIR) {
-      SetStretchBltMode(dc, HALFTONE);
-      StretchBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, width, height, SRCCOPY);
-      StretchBlt(dc, at.x2, at.y, -width, height, source.dc, 0, 0, width, height, SRCCOPY);
-    } else {
-      BitBlt(dc, at.x, at.y, width, height, source.dc, 0, 0, SRCCOPY);
-    }
-    GdiFlush();
-    LeaveStage(stage);
-    ClosePartSource(source);
-  }
-  ClosePartFile(&file);
-}
-
-static void DrawMarks(HDC dc, int index, int left) {
+void DrawMarks(HDC dc, int index, int left) {
   PaletteMarks marks = MarksForEntry(index);
   if (marks.cross) TextOutA(dc, left + CROSS_MARK_OFFSET, MARK_TOP, "x", 1);
   if (marks.tick) TextOutA(dc, left + TICK_MARK_OFFSET, MARK_TOP, "v", 1);
 }
 
-void DrawPartPalette(HWND window, HDC dc) {
-  BeginPaintFailures();
+}  // namespace
+
+Failure DrawPartPalette(HWND window, HDC dc) {
+  Failure failure = {};
   int first, last;
   VisiblePartRange(&first, &last);
   for (int i = first; i < last; ++i) {
     int left = PaletteCellLeft(i);
     FillCellWhite(dc, left);
     if (currentCategory == CAT_HAIR)
-      DrawHairComposite(window, dc, PartList[i], left, CELL_TOP);
+      DrawHairComposite(window, dc, PartList[i], left, &failure);
     else
-      DrawThumbnail(window, dc, PartList[i], left);
+      DrawFileInCell(window, dc, PartList[i], currentCategory, left, &failure);
     DrawMarks(dc, i, left);
   }
-  EndPaintFailures();
+  return failure;
 }

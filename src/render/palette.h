@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "failure.h"
 #include "portrait.h"
 
 // Geometry in client pixels of the editor window. The cell of PartList
@@ -68,6 +69,8 @@ struct PaletteMarks {
 };
 PaletteMarks MarksForEntry(int index);
 
-// Paints the cells on show on dc (the editor's paint context). window owns
-// the failure messages. Files that cannot be loaded leave their cell white.
-void DrawPartPalette(HWND window, HDC dc);
+// Paints the cells on show on dc (the editor's paint context; window's
+// client area bounds the drawing), leaving dc's modes as they were. Files
+// that cannot be loaded leave their cell white. Returns the first failure,
+// for the caller to show.
+Failure DrawPartPalette(HWND window, HDC dc);

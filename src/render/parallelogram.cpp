@@ -5,8 +5,7 @@
 
 #include "dib24.h"
 #include "memory_dc.h"
-#include "paint_failure.h"
-#include "texts.h"
+#include "row_stride.h"
 
 RECT ParallelogramBounds(const POINT corners[3]) {
   POINT fourth = {corners[1].x + corners[2].x - corners[0].x,
@@ -21,7 +20,9 @@ RECT ParallelogramBounds(const POINT corners[3]) {
   return box;
 }
 
-static bool Reachable(const POINT corners[3]) {
+namespace {
+
+bool Reachable(const POINT corners[3]) {
   for (int i = 0; i < 3; ++i)
     if (std::abs(corners[i].x) > TRANSFER_MAX_COORDINATE ||
         std::abs(corners[i].y) > TRANSFER_MAX_COORDINATE)
@@ -29,7 +30,6 @@ static bool Reachable(const POINT corners[3]) {
   return true;
 }
 
-namespace {
 
 // Where a window pixel's centre lies in the parallelogram: doubled to stay
 // integral, the centre relative to corner 0 is u * e1 + v * e2 with
@@ -143,8 +143,8 @@ RECT TransferBox(HWND window, HDC dc, const POINT corners[3]) {
   return result;
 }
 
-void TransferParallelogram(HWND window, HDC dc, const POINT corners[3],
-                           const TransferSource &source, const Pixels24 *framePixels) {
+void TransferParallelogram(HWND window, HDC dc, const POINT corners[3], const TransferSource &source,
+                           const Pixels24 *framePixels, Failure *failure) {
   RECT box = TransferBox(window, dc, corners);
   int width = box.right - box.left;
   int height = box.bottom - box.top;
@@ -159,11 +159,10 @@ void TransferParallelogram(HWND window, HDC dc, const POINT corners[3],
     return;
   }
   Pixels24 buffer;
-  HBITMAP bitmap = CreateDib24(window, width, height, &buffer);
+  HBITMAP bitmap = CreateDib24(width, height, &buffer, failure);
   if (!bitmap) return;
-  HDC bufferDC = CreateCompatibleDC(dc);
+  HDC bufferDC = CreateMemoryDC(dc, failure);
   if (!bufferDC) {
-    ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
     DeleteObject(bitmap);
     return;
   }

@@ -9,6 +9,7 @@
 #include <cstddef>
 
 #include "dib24.h"
+#include "failure.h"
 
 // A part image of width x height pixels, of which a block is stored: 24-bit
 // pixels, bottom row first, paddedWidth per row, holding the image's
@@ -78,6 +79,7 @@ bool SampledPixel(const POINT corners[3], int width, int height, int x, int y, P
 // MapParallelogram on the pixels of dc within TransferBox. With framePixels,
 // the pixels of the image selected into dc (a frame's), they are drawn on
 // in place; any other dc is read into a buffer that is mapped and written
-// back. window owns the failure messages.
-void TransferParallelogram(HWND window, HDC dc, const POINT corners[3],
-                           const TransferSource &source, const Pixels24 *framePixels = nullptr);
+// back; an image or context that cannot be made for that is kept in
+// *failure, unless it holds an earlier failure.
+void TransferParallelogram(HWND window, HDC dc, const POINT corners[3], const TransferSource &source,
+                           const Pixels24 *framePixels = nullptr, Failure *failure = nullptr);

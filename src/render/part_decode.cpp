@@ -2,19 +2,23 @@
 
 #include <cstring>
 
-static const std::size_t FILE_HEADER_SIZE = 14;
+namespace {
 
-static unsigned Read16(const unsigned char *p) { return p[0] | p[1] << 8; }
-static unsigned long Read32(const unsigned char *p) {
+const std::size_t FILE_HEADER_SIZE = 14;
+
+unsigned Read16(const unsigned char *p) { return p[0] | p[1] << 8; }
+unsigned long Read32(const unsigned char *p) {
   return static_cast<unsigned long>(p[0]) | static_cast<unsigned long>(p[1]) << 8 |
          static_cast<unsigned long>(p[2]) << 16 | static_cast<unsigned long>(p[3]) << 24;
 }
-static long long ReadSigned32(const unsigned char *p) { return static_cast<int>(Read32(p)); }
+long long ReadSigned32(const unsigned char *p) { return static_cast<int>(Read32(p)); }
 
-static bool Refuse(PartFileProblem *problem, PartFileProblem why) {
+bool Refuse(PartFileProblem *problem, PartFileProblem why) {
   if (problem) *problem = why;
   return false;
 }
+
+}  // namespace
 
 bool ReadPartFileLayout(const unsigned char *bytes, std::size_t headerLength,
                         unsigned long long fileLength, PartFileLayout *layout,

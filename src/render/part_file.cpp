@@ -8,18 +8,20 @@
 #include "catalogue.h"
 #include "memory_dc.h"
 #include "paint_clock.h"
-#include "paint_failure.h"
-#include "texts.h"
+#include "row_stride.h"
+#include "selection.h"
 
 // The decoder names the compressions itself, without the platform's headers.
 static_assert(PART_BI_RGB == BI_RGB && PART_BI_BITFIELDS == BI_BITFIELDS, "BMP compression codes");
 
-static bool Refuse(PartFileProblem *problem, PartFileProblem why) {
+namespace {
+
+bool Refuse(PartFileProblem *problem, PartFileProblem why) {
   if (problem) *problem = why;
   return false;
 }
 
-static int OpenPartFileNow(const char *relativePath, PartFile *file, PartFileProblem *problem) {
+int OpenPartFileNow(const char *relativePath, PartFile *file, PartFileProblem *problem) {
   char path[MAX_PATH];
   if (!MakeBasePath(path, sizeof path, relativePath)) return Refuse(problem, PART_FILE_PATH_TOO_LONG);
   file->handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -40,34 +42,18 @@ static int OpenPartFileNow(const char *relativePath, PartFile *file, PartFilePro
   return fits;
 }
 
-int OpenPartFile(const char *relativePath, PartFile *file, PartFileProblem *problem) {
-  PaintStage previous = EnterStage(STAGE_FILES);
-  int opened = OpenPartFileNow(relativePath, file, problem);
-  LeaveStage(previous);
-  return opened;
-}
-
-void ClosePartFile(PartFile *file) {
-  PaintStage previous = EnterStage(STAGE_FILES);
-  if (file->handle != INVALID_HANDLE_VALUE) CloseHandle(file->handle);
-  file->handle = INVALID_HANDLE_VALUE;
-  LeaveStage(previous);
-}
-
-static bool ReadExactly(HANDLE file, unsigned long long offset, void *to, std::size_t size) {
-  PaintStage previous = EnterStage(STAGE_FILES);
+bool ReadExactly(HANDLE file, unsigned long long offset, void *to, std::size_t size) {
+  StageScope stage(STAGE_FILES);
   LARGE_INTEGER at;
   at.QuadPart = static_cast<LONGLONG>(offset);
   DWORD read = 0;
-  bool done = SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
-              ReadFile(file, to, static_cast<DWORD>(size), &read, nullptr) && read == size;
-  LeaveStage(previous);
-  return done;
+  return SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
+         ReadFile(file, to, static_cast<DWORD>(size), &read, nullptr) && read == size;
 }
 
 // Reads rows first to last - 1 of an open file into image, which holds at
 // least those rows of the file's width.
-static bool ReadRowsInto(PartFile *file, int first, int last, const Pixels24 &image) {
+bool ReadRowsInto(PartFile *file, int first, int last, const Pixels24 &image) {
   const PartFileLayout &layout = file->layout;
   // The rows are one stretch of the file, in its order: stored rows
   // r0 to r1 - 1.
@@ -89,15 +75,27 @@ static bool ReadRowsInto(PartFile *file, int first, int last, const Pixels24 &im
   }
   std::vector<unsigned char> stored(size);
   if (!ReadExactly(file->handle, offset, stored.data(), size)) return false;
-  PaintStage previous = EnterStage(STAGE_DECODE);
+  StageScope stage(STAGE_DECODE);
   DecodePartRows(layout, file->headers, stored.data(), r0, r1, image);
-  LeaveStage(previous);
   return true;
 }
 
-HBITMAP ReadPartImage(HWND window, PartFile *file, RowSpan rows, Pixels24 *pixels) {
+}  // namespace
+
+int OpenPartFile(const char *relativePath, PartFile *file, PartFileProblem *problem) {
+  StageScope stage(STAGE_FILES);
+  return OpenPartFileNow(relativePath, file, problem);
+}
+
+void ClosePartFile(PartFile *file) {
+  StageScope stage(STAGE_FILES);
+  if (file->handle != INVALID_HANDLE_VALUE) CloseHandle(file->handle);
+  file->handle = INVALID_HANDLE_VALUE;
+}
+
+HBITMAP ReadPartImage(PartFile *file, RowSpan rows, Pixels24 *pixels, Failure *failure) {
   const PartFileLayout &layout = file->layout;
-  HBITMAP bitmap = CreateDib24(window, layout.width, layout.height, pixels);
+  HBITMAP bitmap = CreateDib24(layout.width, layout.height, pixels, failure);
   if (!bitmap) return nullptr;
   int first = std::max(rows.first, 0), last = std::min(rows.last, layout.height);
   if (first < last && !ReadRowsInto(file, first, last, *pixels)) {
@@ -111,17 +109,17 @@ bool ReadPartRows(PartFile *file, RowSpan rows, std::vector<unsigned char> &stor
   const PartFileLayout &layout = file->layout;
   int first = std::max(rows.first, 0), last = std::min(rows.last, layout.height);
   if (first >= last) return false;
-  int stride = (layout.width * 3 + 3) / 4 * 4;
+  int stride = static_cast<int>(RowStride(layout.width));
   storage.assign(static_cast<std::size_t>(stride) * (last - first), 0);
   // Counted from the image's bottom row up, the rows stored end at row first.
   *pixels = Pixels24{storage.data(), stride, layout.width, last};
   return ReadRowsInto(file, first, last, *pixels);
 }
 
-HBITMAP LoadPartImage(HWND window, const char *relativePath, Pixels24 *pixels) {
+HBITMAP LoadPartImage(const char *relativePath, Pixels24 *pixels, Failure *failure) {
   PartFile file;
   if (!OpenPartFile(relativePath, &file)) return nullptr;
-  HBITMAP bitmap = ReadPartImage(window, &file, ALL_ROWS, pixels);
+  HBITMAP bitmap = ReadPartImage(&file, ALL_ROWS, pixels, failure);
   ClosePartFile(&file);
   return bitmap;
 }
@@ -135,45 +133,51 @@ int ReadPartSize(const char *relativePath, int *width, int *height) {
   return 1;
 }
 
-int OpenPartSource(HWND window, PartFile *file, RowSpan rows, PartSource &source) {
+int OpenPartSource(PartFile *file, RowSpan rows, PartSource &source, Failure *failure) {
   source = PartSource{};
-  source.bitmap = ReadPartImage(window, file, rows, &source.pixels);
+  source.bitmap = ReadPartImage(file, rows, &source.pixels, failure);
   if (!source.bitmap) return 0;
-  PaintStage previous = EnterStage(STAGE_IMAGES);
+  StageScope stage(STAGE_IMAGES);
   source.width = source.pixels.width;
   source.height = source.pixels.height;
-  source.dc = CreateCompatibleDC(nullptr);
+  source.dc = CreateMemoryDC(nullptr, failure);
   if (!source.dc) {
-    ShowPaintFailure(window, TEXT_FAILED, CAPTION_CREATE_DC);
     DeleteObject(source.bitmap);
     source = PartSource{};
-    LeaveStage(previous);
     return 0;
   }
   source.previous = SelectObject(source.dc, source.bitmap);
-  LeaveStage(previous);
   return 1;
 }
 
 void ClosePartSource(PartSource &source) {
-  PaintStage previous = EnterStage(STAGE_IMAGES);
+  StageScope stage(STAGE_IMAGES);
   if (source.dc) {
     SelectObject(source.dc, source.previous);
     DeleteMemoryDC(source.dc);
   }
   if (source.bitmap) DeleteObject(source.bitmap);
   source = PartSource{};
-  LeaveStage(previous);
 }
 
-void PickDefaultColour(HWND window, int s) {
+void PickDefaultColour(int s, Failure *failure) {
   if (s < 0 || s >= PIECE_SLOTS) return;
   PartSlot &piece = PieceTable[s];
   Pixels24 pixels;
-  HBITMAP image = LoadPartImage(window, piece.path, &pixels);
+  HBITMAP image = LoadPartImage(piece.path, &pixels, failure);
   if (!image) return;
   piece.blue = piece.green = piece.red = 0;
   FindFirstColour(pixels.bits, pixels.stride, pixels.width, pixels.height, &piece.blue,
                   &piece.green, &piece.red);
   DeleteObject(image);
+}
+
+int PlaceListedPart(int category, const char *entry, int index, Failure *failure) {
+  // A file that cannot be read is chosen all the same, as 0 x 0 pixels: the
+  // compositor draws nothing for it.
+  int width = 0, height = 0;
+  ReadPartSize(entry, &width, &height);
+  int piece = PlaceChosenPart(category, entry, index, width, height);
+  if (piece >= 0) PickDefaultColour(piece, failure);
+  return piece;
 }

@@ -38,9 +38,9 @@ const RowSpan ALL_ROWS = {0, PART_FILE_MAX_SIDE};
 // Reads the rows of an open file that fall in rows into a new 24-bit image
 // of the file's whole size (see CreateDib24); the other rows stay black, and
 // cost nothing. Returns null, with nothing made, when the image cannot be
-// made (shown) or the rows cannot be read. The caller releases the bitmap
-// with DeleteObject.
-HBITMAP ReadPartImage(HWND window, PartFile *file, RowSpan rows, Pixels24 *pixels);
+// made (kept in *failure) or the rows cannot be read. The caller releases
+// the bitmap with DeleteObject.
+HBITMAP ReadPartImage(PartFile *file, RowSpan rows, Pixels24 *pixels, Failure *failure);
 
 // Reads the rows of an open file that fall in rows into storage, without
 // an image of the platform's: *pixels then describes an image of the file's
@@ -52,7 +52,7 @@ bool ReadPartRows(PartFile *file, RowSpan rows, std::vector<unsigned char> &stor
 // Reads and decodes all of baseDir\relativePath into a new 24-bit image
 // (see ReadPartImage). Returns null, with nothing made, when the file does
 // not open (OpenPartFile) or its image cannot be made or read.
-HBITMAP LoadPartImage(HWND window, const char *relativePath, Pixels24 *pixels);
+HBITMAP LoadPartImage(const char *relativePath, Pixels24 *pixels, Failure *failure);
 
 // Reads the width and height of the part file at baseDir\relativePath
 // without reading its pixels. Returns 0, with nothing written, when the file
@@ -72,10 +72,10 @@ struct PartSource {
 
 // Reads rows of an open file into source (see ReadPartImage). Returns 0
 // with nothing left made when they cannot be read, or when the image or the
-// memory context cannot be made, which is shown ("DIBが作成出来ませんでした。"
-// or "失敗しました。" / "CreateCompatibleDC", owned by window, at most once
-// per paint). Release with ClosePartSource.
-int OpenPartSource(HWND window, PartFile *file, RowSpan rows, PartSource &source);
+// memory context cannot be made, which is kept in *failure
+// ("DIBが作成出来ませんでした。" or "失敗しました。" / "CreateCompatibleDC").
+// Release with ClosePartSource.
+int OpenPartSource(PartFile *file, RowSpan rows, PartSource &source, Failure *failure);
 
 // Selects the bitmap out of its context, deletes the context, then the bitmap.
 void ClosePartSource(PartSource &source);
@@ -83,5 +83,14 @@ void ClosePartSource(PartSource &source);
 // Sets the colour of PieceTable[s] from the first pixel of its file that is
 // neither pure white nor pure black, bottom row first (0, 0, 0 when there is
 // none). A file that cannot be read, or an image that cannot be made,
-// leaves the colour as it was. window owns the failure messages.
-void PickDefaultColour(HWND window, int s);
+// leaves the colour as it was; an image that cannot be made is kept in
+// *failure.
+void PickDefaultColour(int s, Failure *failure);
+
+// Places entry, the listing entry of index in category's listing (a
+// PartList entry for the palette), as a click on its thumbnail places it:
+// its size read from the file (a file that cannot be read is placed as
+// 0 x 0, which draws nothing) and a new piece's colour picked from its
+// pixels. Returns the piece filled, or -1; a failure to show is kept in
+// *failure.
+int PlaceListedPart(int category, const char *entry, int index, Failure *failure);

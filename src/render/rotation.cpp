@@ -8,14 +8,18 @@
 static_assert(std::numeric_limits<long double>::digits == 64,
               "ComputeRotatedCorners needs the x87 80-bit long double (MinGW-w64 GCC or clang)");
 
-static const long double HALF_PI = 1.57079632679489661923132169163975144L;
+namespace {
+
+const long double HALF_PI = 1.57079632679489661923132169163975144L;
 
 // The double nearest to 1/180: one angle unit in radians.
-static const double ANGLE_UNIT = 1.0 / 180.0;
+const double ANGLE_UNIT = 1.0 / 180.0;
 
 // Truncation toward zero. The products are at most the half diagonal of a
 // rectangle of int sizes, so they always fit in a long long.
-static long long Truncate(long double value) { return static_cast<long long>(value); }
+long long Truncate(long double value) { return static_cast<long long>(value); }
+
+}  // namespace
 
 void ComputeRotatedCorners(int x, int y, int width, int height, int angle, POINT corners[3],
                            int reversed) {

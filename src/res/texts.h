@@ -35,6 +35,7 @@
 #define TEXT_FILE_NAME_REFUSED "ファイル名が長すぎるか正しくありません。"
 
 #define TEXT_NOT_SAVED "ファイルを保存出来ませんでした。"
+#define TEXT_NOT_SAVED_READ_ONLY "ファイルが読み取り専用のため、保存出来ませんでした。"
 #define CAPTION_CREATE_FILE "CreateFile"
 #define CAPTION_WRITE_FILE "WriteFile"
 #define CAPTION_CLOSE_HANDLE "CloseHandle"

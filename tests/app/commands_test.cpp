@@ -155,8 +155,8 @@ TEST_F(EditorCommands, PiecesAreEditedThroughSlotTwoAndOtherCategoriesLeaveThemA
   EXPECT_EQ(std::memcmp(before, PieceTable, sizeof before), 0);
 }
 
-static void ChooseNothing(HWND, int &, int &, int &) {}
-static void ChooseOrange(HWND, int &red, int &green, int &blue) {
+void ChooseNothing(HWND, int &, int &, int &) {}
+void ChooseOrange(HWND, int &red, int &green, int &blue) {
   red = 255;
   green = 128;
   blue = 0;

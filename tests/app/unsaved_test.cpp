@@ -114,11 +114,12 @@ TEST_F(UnsavedWork, TheAnswerToSaveChangesDecidesWhetherTheEditorEnds) {
 TEST_F(UnsavedWork, ANewPortraitIsTheEmptyStartAfterTheQuestion) {
   PlaceNose();
   promptAnswer = IDCANCEL;
+  EXPECT_EQ(SendMessageA(window_, WM_QUERYENDSESSION, 0, 0), FALSE) << "the session waits";
   Command(IDC_NEW_PORTRAIT);
   EXPECT_EQ(LayerTable[CAT_NOSE].mode, MODE_SINGLE) << "cancelled";
   promptAnswer = IDNO;
   Command(IDC_NEW_PORTRAIT);
-  EXPECT_EQ(prompts, 2);
+  EXPECT_EQ(prompts, 3);
   PortraitState fresh = CurrentPortrait();
   ResetPortrait();
   EXPECT_TRUE(SamePortrait(fresh, CurrentPortrait()));

@@ -10,8 +10,8 @@ TEST(ShowPaintFailure, ShowsTheFirstMessageOfAPaintOnly) {
   FailureLog recorder;
   for (int paint = 0; paint < 2; ++paint) {
     BeginPaintFailures();
-    ShowPaintFailure(nullptr, "first", "a");
-    ShowPaintFailure(nullptr, "second", "b");
+    ShowPaintFailure(nullptr, {"first", "a"});
+    ShowPaintFailure(nullptr, {"second", "b"});
     EndPaintFailures();
   }
   ASSERT_EQ(recorder.entries().size(), 2u);
@@ -27,16 +27,16 @@ TEST(ShowPaintFailure, APaintInsideTheOpenBoxShowsNothingAndEndsNothing) {
   ScopedSwap<FailureReporter> reporter(failureReporter, [](HWND, const char *, const char *) {
     ++boxes;
     BeginPaintFailures();
-    ShowPaintFailure(nullptr, "nested", "n");
+    ShowPaintFailure(nullptr, {"nested", "n"});
     EndPaintFailures();
   });
   BeginPaintFailures();
-  ShowPaintFailure(nullptr, "outer", "o");
-  ShowPaintFailure(nullptr, "outer again", "o");
+  ShowPaintFailure(nullptr, {"outer", "o"});
+  ShowPaintFailure(nullptr, {"outer again", "o"});
   EndPaintFailures();
   EXPECT_EQ(boxes, 1);
   BeginPaintFailures();
-  ShowPaintFailure(nullptr, "next paint", "o");
+  ShowPaintFailure(nullptr, {"next paint", "o"});
   EXPECT_EQ(boxes, 2);
   EndPaintFailures();
 }

@@ -13,7 +13,9 @@ Bgr PatternPixel(int seed, int x, int y) {
              static_cast<std::uint8_t>((x * 7 + y * 11 + seed) & 0xFF)};
 }
 
-static LRESULT CALLBACK PatternWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT CALLBACK PatternWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
   int seed = static_cast<int>(GetWindowLongPtrA(window, GWLP_USERDATA));
   RECT client;
@@ -38,6 +40,8 @@ static LRESULT CALLBACK PatternWindowProc(HWND window, UINT message, WPARAM wPar
   EndPaint(window, &paint);
   return 0;
 }
+
+}  // namespace
 
 HWND CreatePatternWindow(int seed, int width, int height) {
   static ATOM windowClass = 0;

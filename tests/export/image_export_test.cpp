@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "clipboard.h"
+#include "file_dialog.h"
 #include "compositor.h"
 #include "render/render_fixtures.h"
 #include "text.h"
@@ -94,7 +96,7 @@ TEST(ImageExport, FilesAndTheClipboardHoldTheCanvasAtEachScaleWithItsBackgroundT
   ComposePortrait(shown.window(), shown.dc());
 
   CanvasImage image;
-  ASSERT_TRUE(RenderCanvasImage(shown.window(), &image));
+  ASSERT_TRUE(RenderCanvasImage(shown.window(), &image, nullptr));
   ASSERT_EQ(image.width, 80);
   ASSERT_EQ(image.height, 100);
   int red = 0, whiteDrawn = 0;
@@ -122,7 +124,7 @@ TEST(ImageExport, FilesAndTheClipboardHoldTheCanvasAtEachScaleWithItsBackgroundT
   std::vector<std::pair<Decoded, bool>> pictures;
   for (const auto &f : files) {
     std::string path = out / "portrait.out";
-    ASSERT_TRUE(WriteCanvasImage(shown.window(), SystemText(path.c_str()), f.format, {f.scale, f.transparent}));
+    ASSERT_TRUE(WriteCanvasImage(shown.window(), SystemText(path.c_str()), f.format, {f.scale, f.transparent}, nullptr));
     std::vector<std::uint8_t> bytes = ReadFileBytes(path);
     pictures.push_back({f.format == IMAGE_PNG ? DecodePng(bytes) : DecodeBmp(bytes, 14),
                         f.format == IMAGE_PNG && f.transparent});
@@ -157,6 +159,40 @@ TEST(ImageExport, FilesAndTheClipboardHoldTheCanvasAtEachScaleWithItsBackgroundT
   }
   EXPECT_TRUE(failures.entries().empty());
   ResetPortrait();
+}
+
+// The export command proposes the portrait file's name, and writes the
+// format the chosen name says.
+TEST(ImageExport, TheProposalIsThePortraitsNameAndTheNameSaysTheFormat) {
+  PartFolder folder;
+  FailureLog failures;
+  ResetPortrait();
+  Surface shown(300, 300);
+  TempDir out;
+  static std::wstring proposed, answered;
+  ScopedSwap<ExportOptions> kept(exportOptions);
+  ScopedSwap<ExportOptionsAsker> options(askExportOptions, [](HWND, ExportOptions *chosen) {
+    *chosen = {1, false};
+    return 1;
+  });
+  ScopedSwap<FileAsker> asker(askFile, [](const FileQuestion &question, FileAnswer *answer) {
+    proposed = question.name;
+    *answer = {answered, 1};  // the PNG type left chosen
+    return 1;
+  });
+  const struct {
+    const wchar_t *stem, *proposal;
+    const char *name, *start;
+  } cases[] = {{L"", L"\u4f3c\u9854\u7d75.png", "a.bmp", "BM"}, {L"face", L"face.png", "b.png", "\x89PNG"}};
+  for (const auto &c : cases) {
+    answered = SystemText((out / c.name).c_str());
+    ExportCanvasImage(shown.window(), c.stem);
+    EXPECT_EQ(proposed, c.proposal);
+    std::vector<std::uint8_t> bytes = ReadFileBytes(out / c.name);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + std::min<std::size_t>(bytes.size(), std::strlen(c.start))),
+              c.start);
+  }
+  EXPECT_TRUE(failures.entries().empty());
 }
 
 TEST(ImageExport, TheFormatFollowsTheNameThenTheChosenType) {

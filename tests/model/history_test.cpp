@@ -48,9 +48,10 @@ TEST_F(History, UndoAndRedoStepThroughTheChangesAndBringBackTheEditedPiece) {
 
 TEST_F(History, OnlyChangesOfThePortraitAreStepsAndAHundredAreKept) {
   PortraitState before = CurrentPortrait();
-  currentPiece = 4;                       // navigation
-  LayerTable[CAT_OTHER] = PieceTable[9];  // the drawing copy of the pieces
-  LayerTable[CAT_OTHER].x = 12;
+  currentPiece = 4;     // navigation
+  PieceTable[4].x = 12;
+  LoadCurrentPiece();   // the working copy of the piece loaded
+  PieceTable[4].x = 0;
   RecordChange(before);
   Change(LayerTable[CAT_NOSE].x, 0);  // a step stopped by its limit
   EXPECT_EQ(UndoChange(), 0);

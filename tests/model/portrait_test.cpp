@@ -6,18 +6,6 @@
 
 namespace {
 
-TEST(PortraitModel, StartsWithEverythingOffAndTheCanvasAtItsPlace) {
-  ResetPortrait();
-  for (const PartSlot &slot : LayerTable) EXPECT_EQ(slot.mode, MODE_OFF);
-  for (const PartSlot &piece : PieceTable) EXPECT_EQ(piece.mode, MODE_OFF);
-  EXPECT_EQ(canvasX, 40);
-  EXPECT_EQ(canvasY, 45);
-  EXPECT_EQ(canvasWidth, 80);
-  EXPECT_EQ(canvasHeight, 100);
-  EXPECT_EQ(currentCategory, 0);
-  EXPECT_EQ(currentPiece, 0);
-}
-
 TEST(PortraitModel, CurrentPieceCopiesTheEditedFieldsOnly) {
   ResetPortrait();
   PieceTable[3] = {MODE_PAIR, "kao\\kao-2-001.bmp", 1, 2, 3, 4, 5, 6, 7, 8, 9};

@@ -25,7 +25,7 @@ class SelectionTest : public testing::Test {
   static int Choose(int category, const char *path, int width, int height, int index = 0) {
     currentCategory = category;
     std::strcpy(PartList[index], path);
-    return PlaceChosenPart(index, width, height);
+    return PlaceChosenPart(category, PartList[index], index, width, height);
   }
 };
 
@@ -174,22 +174,21 @@ TEST_F(SelectionTest, FindsTheFirstColourBottomRowFirst) {
 
 TEST_F(SelectionTest, PickDefaultColourReadsTheFileOrLeavesTheColour) {
   PartFolder folder;
-  Surface owner(10, 10);
   folder.Write("kao\\kao-2-100.bmp", 5, 3, [](int x, int y) {
     return y == 2 && x == 3 ? Bgr{10, 20, 200} : y == 0 && x == 0 ? Bgr{1, 2, 3} : WHITE;
   });
   std::strcpy(PieceTable[4].path, "kao\\kao-2-100.bmp");
-  PickDefaultColour(owner.window(), 4);
+  PickDefaultColour(4, nullptr);
   EXPECT_EQ(PieceTable[4].blue, 10);
   EXPECT_EQ(PieceTable[4].green, 20);
   EXPECT_EQ(PieceTable[4].red, 200);
 
   std::strcpy(PieceTable[4].path, "kao\\missing.bmp");
   int before = FreeGdiHandles();
-  for (int i = 0; i < 300; ++i) PickDefaultColour(owner.window(), 4);
+  for (int i = 0; i < 300; ++i) PickDefaultColour(4, nullptr);
   std::strcpy(PieceTable[4].path, "kao\\kao-2-100.bmp");
   PieceTable[4].blue = 0;
-  for (int i = 0; i < 300; ++i) PickDefaultColour(owner.window(), 4);
+  for (int i = 0; i < 300; ++i) PickDefaultColour(4, nullptr);
   EXPECT_EQ(FreeGdiHandles(), before);
   EXPECT_EQ(PieceTable[4].blue, 10);
 }

@@ -12,10 +12,14 @@
 #include "portrait.h"
 #include "parts/shipped_parts.h"
 
-static bool IsPureWhite(Bgr p) { return p == WHITE; }
-static bool IsPureBlack(Bgr p) { return p == BLACK; }
+namespace {
 
-static bool IsSafeNameCharacter(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool IsPureWhite(Bgr p) { return p == WHITE; }
+bool IsPureBlack(Bgr p) { return p == BLACK; }
+
+bool IsSafeNameCharacter(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || c == '_'; }
+
+}  // namespace
 
 TEST(PartLibrary, EveryEntryOfTheKaoFolderFollowsTheNamingRule) {
   std::vector<std::string> names = ShippedPartNames();

@@ -13,7 +13,11 @@
 #include "parts/shipped_parts.h"
 #include "resource.h"
 
-static std::string InProgramFolder(const char *relative) { return std::string(baseDir) + "\\" + relative; }
+namespace {
+
+std::string InProgramFolder(const char *relative) { return std::string(baseDir) + "\\" + relative; }
+
+}  // namespace
 
 TEST(ProgramFolder, HoldsTheFirstFaceBesideTheExecutableForTheHairThumbnails) {
   std::vector<std::uint8_t> beside = ReadFileBytes(InProgramFolder("kao-1-001.bmp"));
@@ -48,9 +52,11 @@ TEST(ProgramFolder, HelpButtonsStartTheBrowserOnTheShippedPages) {
   }
 }
 
+namespace {
+
 // A help page's text in the program's code page, with the few character
 // references the pages use resolved.
-static std::string PageText(const std::string &path) {
+std::string PageText(const std::string &path) {
   std::vector<std::uint8_t> bytes = ReadFileBytes(path);
   std::string utf8(bytes.begin(), bytes.end());
   int wideLength = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), utf8.size(), nullptr, 0);
@@ -65,11 +71,11 @@ static std::string PageText(const std::string &path) {
   return text;
 }
 
-static INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 // Every text the window shows on its buttons and labels, read from the
 // dialog template as the window builds it.
-static std::vector<std::string> ControlTexts(int templateId) {
+std::vector<std::string> ControlTexts(int templateId) {
   HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), nullptr,
                                    InertDialogProc, 0);
   std::vector<std::string> texts;
@@ -82,6 +88,8 @@ static std::vector<std::string> ControlTexts(int templateId) {
   DestroyWindow(window);
   return texts;
 }
+
+}  // namespace
 
 TEST(ProgramFolder, EachHelpPageExplainsEveryButtonOfItsWindow) {
   const struct {

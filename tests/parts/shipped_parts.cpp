@@ -9,13 +9,17 @@
 #include "portrait.h"
 #include "selection.h"
 
-static std::uint32_t Read32(const std::vector<std::uint8_t> &bytes, size_t at) {
+namespace {
+
+std::uint32_t Read32(const std::vector<std::uint8_t> &bytes, size_t at) {
   return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
-static std::uint16_t Read16(const std::vector<std::uint8_t> &bytes, size_t at) {
+std::uint16_t Read16(const std::vector<std::uint8_t> &bytes, size_t at) {
   return bytes[at] | bytes[at + 1] << 8;
 }
+
+}  // namespace
 
 PartBitmap ReadPartBitmap(const std::string &path) {
   PartBitmap bitmap;

@@ -18,7 +18,7 @@ void SetPart(PartSlot &slot, int mode, int x, int y, int width, int height, int 
 
 // Parts drawn solid but for a gap: the hair (slot 11) is transparent in its
 // image's columns 10 to 19.
-bool OpaqueButHairGap(HWND, const PartSlot &part, bool, POINT pixel) {
+bool OpaqueButHairGap(const PartSlot &part, bool, POINT pixel, Failure *) {
   return &part != &LayerTable[CAT_HAIR] || pixel.x < 10 || pixel.x >= 20;
 }
 
@@ -54,7 +54,7 @@ TEST_F(PartAtTest, FindsTheTopmostCopyDrawnAtAPoint) {
       {40 + 90, 45 + 5, -1, -1, false},
   };
   for (const Case &c : cases) {
-    PartHit hit = PartAt(nullptr, c.x, c.y, OpaqueButHairGap);
+    PartHit hit = PartAt(c.x, c.y, OpaqueButHairGap, nullptr);
     EXPECT_EQ(hit.slot, c.slot) << c.x << ", " << c.y;
     EXPECT_EQ(hit.piece, c.piece) << c.x << ", " << c.y;
     EXPECT_EQ(hit.mirrored, c.mirrored) << c.x << ", " << c.y;
@@ -77,7 +77,7 @@ TEST_F(PartAtTest, HitsExactlyThePixelsTheCompositorDraws) {
       for (int x = bounds.left - 1; x <= bounds.right; ++x) {
         bool black = surface.At(x, y) == BLACK;
         drawn += black;
-        PartHit hit = PartUnderPoint(surface.window(), x, y);
+        PartHit hit = PartUnderPoint(x, y, nullptr);
         ASSERT_EQ(hit.slot >= 0, black) << side << ": " << x << ", " << y;
         // An odd width's right copy reaches one column past the middle, over the left.
         if (black && x != 79) {

@@ -45,7 +45,7 @@ TEST(LoadPartImage, DecodesEveryFormatAsThePlatformLoaderDoes) {
     if (!f.platformReads) plain.infoSize = 40, plain.height = 6;
     WriteFileBytes(folder / "kao\\plain.bmp", FormatBytes(plain, width));
     Pixels24 decoded;
-    HBITMAP mine = LoadPartImage(nullptr, "kao\\f.bmp", &decoded);
+    HBITMAP mine = LoadPartImage("kao\\f.bmp", &decoded, nullptr);
     ASSERT_NE(mine, nullptr);
     HBITMAP theirs = static_cast<HBITMAP>(
         LoadImageA(nullptr, (folder / "kao\\plain.bmp").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
@@ -119,7 +119,7 @@ TEST(PartFileHeaderFits, AcceptsOnlyHeadersWhosePixelsLieInTheFile) {
 // without decoding must agree with it.
 HBITMAP Load(const char *path, int *width, int *height) {
   Pixels24 pixels;
-  HBITMAP bitmap = LoadPartImage(nullptr, path, &pixels);
+  HBITMAP bitmap = LoadPartImage(path, &pixels, nullptr);
   int w = -1, h = -1;
   EXPECT_EQ(ReadPartSize(path, &w, &h), bitmap ? 1 : 0) << path;
   if (bitmap) {

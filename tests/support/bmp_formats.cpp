@@ -2,9 +2,13 @@
 
 #include "part_decode.h"
 
-static void Put(std::vector<std::uint8_t> &b, int at, std::uint32_t v, int n) {
+namespace {
+
+void Put(std::vector<std::uint8_t> &b, int at, std::uint32_t v, int n) {
   for (int i = 0; i < n; ++i) b[at + i] = (v >> (8 * i)) & 0xFF;
 }
+
+}  // namespace
 
 std::vector<std::uint8_t> BmpBytes(int width, int height, int bits, int infoSize, int tableBytes,
                                    int compression) {
@@ -60,11 +64,15 @@ const std::vector<BmpFormat> &BmpFormats() {
   return formats;
 }
 
-static std::uint32_t RawPixel(int bits, int x, int y) {
+namespace {
+
+std::uint32_t RawPixel(int bits, int x, int y) {
   std::uint32_t v = (x * 2654435761u) ^ (y * 40503u + 0x9E3779B9u);
   v ^= v >> 13;
   return bits < 32 ? v & ((1u << bits) - 1) : v;
 }
+
+}  // namespace
 
 std::vector<std::uint8_t> FormatBytes(const BmpFormat &f, int width) {
   int rows = f.height < 0 ? -f.height : f.height;

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cstdio>
 
-static void RemoveTree(const std::string &path) {
+namespace {
+
+void RemoveTree(const std::string &path) {
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
@@ -25,6 +27,8 @@ static void RemoveTree(const std::string &path) {
   }
   RemoveDirectoryA(path.c_str());
 }
+
+}  // namespace
 
 TempDir::TempDir() {
   char base[MAX_PATH];
@@ -93,12 +97,16 @@ std::vector<std::string> FolderNames(const std::string &folder) {
   return names;
 }
 
-static std::vector<Failure> failures;
-static FailureReporter savedReporter;
+namespace {
 
-static void RecordFailure(HWND owner, const char *text, const char *caption) {
-  failures.push_back(Failure{owner, text, caption});
+std::vector<ShownFailure> failures;
+FailureReporter savedReporter;
+
+void RecordFailure(HWND owner, const char *text, const char *caption) {
+  failures.push_back(ShownFailure{owner, text, caption});
 }
+
+}  // namespace
 
 FailureLog::FailureLog() {
   failures.clear();
@@ -108,7 +116,7 @@ FailureLog::FailureLog() {
 
 FailureLog::~FailureLog() { failureReporter = savedReporter; }
 
-const std::vector<Failure> &FailureLog::entries() const { return failures; }
+const std::vector<ShownFailure> &FailureLog::entries() const { return failures; }
 
 void PumpMessages() {
   MSG message;

@@ -79,7 +79,7 @@ bool FileExists(const std::string &path);
 std::vector<std::string> FolderNames(const std::string &folder);
 
 // Records every failure message instead of showing a box, while it lives.
-struct Failure {
+struct ShownFailure {
   HWND owner;
   std::string text;
   std::string caption;
@@ -90,7 +90,7 @@ class FailureLog {
   ~FailureLog();
   FailureLog(const FailureLog &) = delete;
   FailureLog &operator=(const FailureLog &) = delete;
-  const std::vector<Failure> &entries() const;
+  const std::vector<ShownFailure> &entries() const;
 };
 
 // Handles every message waiting for this thread.

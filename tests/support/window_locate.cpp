@@ -21,14 +21,16 @@
 #include "portrait.h"
 #include "palette.h"
 
-static const char EDITOR_CAPTION[] = "似顔絵ソフト　Ver1.00";
-static const char PREVIEW_CAPTION[] = "画像の取込後保存";
+namespace {
+
+const char EDITOR_CAPTION[] = "似顔絵ソフト　Ver1.00";
+const char PREVIEW_CAPTION[] = "画像の取込後保存";
 
 // The colour dialog's control of basic colours: 8 columns, 6 rows.
-static const int COLOUR_BOX_ID = 720;
-static const int COLOUR_COLUMNS = 8, COLOUR_ROWS = 6;
+const int COLOUR_BOX_ID = 720;
+const int COLOUR_COLUMNS = 8, COLOUR_ROWS = 6;
 
-static HWND VisibleWindow(const char *caption) {
+HWND VisibleWindow(const char *caption) {
   HWND window = FindWindowA(nullptr, caption);
   return window && IsWindowVisible(window) ? window : nullptr;
 }
@@ -36,7 +38,7 @@ static HWND VisibleWindow(const char *caption) {
 // The editor's title bar names the portrait file before the caption once
 // there is one (and a * while it has changes); its questions carry the
 // caption too, but no category buttons.
-static BOOL CALLBACK FindEditor(HWND window, LPARAM found) {
+BOOL CALLBACK FindEditor(HWND window, LPARAM found) {
   char title[512] = "";
   GetWindowTextA(window, title, sizeof title);
   std::size_t length = std::strlen(title), caption = std::strlen(EDITOR_CAPTION);
@@ -48,7 +50,7 @@ static BOOL CALLBACK FindEditor(HWND window, LPARAM found) {
   return TRUE;
 }
 
-static BOOL CALLBACK FindColourDialog(HWND window, LPARAM found) {
+BOOL CALLBACK FindColourDialog(HWND window, LPARAM found) {
   if (IsWindowVisible(window) && GetDlgItem(window, COLOUR_BOX_ID)) {
     *reinterpret_cast<HWND *>(found) = window;
     return FALSE;
@@ -62,7 +64,7 @@ struct QuestionSearch {
   int answer;
   HWND found;
 };
-static BOOL CALLBACK FindQuestion(HWND window, LPARAM search) {
+BOOL CALLBACK FindQuestion(HWND window, LPARAM search) {
   auto *question = reinterpret_cast<QuestionSearch *>(search);
   if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == question->editor &&
       FindWindowExA(window, nullptr, nullptr, nullptr) && GetDlgItem(window, question->answer)) {
@@ -72,7 +74,7 @@ static BOOL CALLBACK FindQuestion(HWND window, LPARAM search) {
   return TRUE;
 }
 
-static bool ControlCentre(HWND dialog, int id, POINT &at) {
+bool ControlCentre(HWND dialog, int id, POINT &at) {
   RECT r;
   HWND control = dialog ? GetDlgItem(dialog, id) : nullptr;
   if (!control || !GetWindowRect(control, &r)) return false;
@@ -80,6 +82,8 @@ static bool ControlCentre(HWND dialog, int id, POINT &at) {
   at.y = (r.top + r.bottom) / 2;
   return true;
 }
+
+}  // namespace
 
 int main(int argc, char **argv) {
   if (argc < 2) {

@@ -272,7 +272,7 @@ int main() {
   double d = Median([&](int run) {
     StartPaintClock();
     Frame frame;
-    if (!OpenFrame(window, nullptr, client.right, client.bottom, &frame)) return;
+    if (!OpenFrame(nullptr, client.right, client.bottom, &frame, nullptr)) return;
     PaintEditor(window, frame.dc, &frame.pixels);
     CloseFrame(&frame);
     if (run >= 0)
@@ -285,7 +285,7 @@ int main() {
   double copy = Median([&](int) {
     HDC windowDC = GetDC(window);
     Frame frame;
-    if (OpenFrame(window, windowDC, client.right, client.bottom, &frame)) {
+    if (OpenFrame(windowDC, client.right, client.bottom, &frame, nullptr)) {
       BitBlt(windowDC, 0, 0, client.right, client.bottom, frame.dc, 0, 0, SRCCOPY);
       CloseFrame(&frame);
     }
@@ -297,14 +297,14 @@ int main() {
   POINT grip = {-1, -1};
   for (int y = nose.top; y < nose.bottom && grip.x < 0; ++y)
     for (int x = nose.left; x < nose.right && grip.x < 0; ++x)
-      if (PartUnderPoint(window, x, y).slot == CAT_NOSE) grip = {x, y};
+      if (PartUnderPoint(x, y, nullptr).slot == CAT_NOSE) grip = {x, y};
   double h = -1;
   if (grip.x >= 0 && BeginDrag(window, grip.x, grip.y)) {
     h = Median([&](int run) { DragTo(window, grip.x + (run & 1 ? 0 : 1), grip.y); });
     CancelDrag(window);
   }
   Restore(window, full);
-  double f = Median([&](int) { GlobalFree(MakeBmpFileImage(window, canvasX, canvasY, CANVAS_WIDTH, CANVAS_HEIGHT)); });
+  double f = Median([&](int) { GlobalFree(MakeBmpFileImage(window, canvasX, canvasY, CANVAS_WIDTH, CANVAS_HEIGHT, nullptr)); });
 
   std::string scanFolder = work + "\\scan";
   CreateDirectoryA(scanFolder.c_str(), nullptr);

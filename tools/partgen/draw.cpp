@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace {
+
 // Which pixels lie in a region, sampled once at their centres.
-static std::vector<char> SampleRegion(const Image &image, const Region &inside) {
+std::vector<char> SampleRegion(const Image &image, const Region &inside) {
   std::vector<char> mask(static_cast<size_t>(image.width) * image.height, 0);
   for (int y = 0; y < image.height; ++y)
     for (int x = 0; x < image.width; ++x) mask[y * image.width + x] = inside(x + 0.5, y + 0.5);
@@ -14,7 +16,7 @@ static std::vector<char> SampleRegion(const Image &image, const Region &inside) 
 
 // A region's pixel is on its border when a 4-neighbour is outside it; the
 // picture's edge counts as outside, so a shape cut by the edge stays closed.
-static bool OnBorder(const std::vector<char> &mask, int width, int height, int x, int y) {
+bool OnBorder(const std::vector<char> &mask, int width, int height, int x, int y) {
   const int dx[] = {1, -1, 0, 0}, dy[] = {0, 0, 1, -1};
   for (int i = 0; i < 4; ++i) {
     int nx = x + dx[i], ny = y + dy[i];
@@ -23,7 +25,7 @@ static bool OnBorder(const std::vector<char> &mask, int width, int height, int x
   return false;
 }
 
-static void DrawRegion(Image &image, const Region &inside, const Rgb *fill, const Rgb *border) {
+void DrawRegion(Image &image, const Region &inside, const Rgb *fill, const Rgb *border) {
   std::vector<char> mask = SampleRegion(image, inside);
   for (int y = 0; y < image.height; ++y)
     for (int x = 0; x < image.width; ++x) {
@@ -36,6 +38,8 @@ static void DrawRegion(Image &image, const Region &inside, const Rgb *fill, cons
     }
 }
 
+}  // namespace
+
 void FillRegion(Image &image, const Region &inside, Rgb fill, Rgb border) {
   DrawRegion(image, inside, &fill, &border);
 }
@@ -46,7 +50,9 @@ void OutlineRegion(Image &image, const Region &inside, Rgb border) {
   DrawRegion(image, inside, nullptr, &border);
 }
 
-static void Line(Image &image, int x0, int y0, int x1, int y1, Rgb colour, const Rgb *over) {
+namespace {
+
+void Line(Image &image, int x0, int y0, int x1, int y1, Rgb colour, const Rgb *over) {
   int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
   int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
   int error = dx + dy;
@@ -66,6 +72,8 @@ static void Line(Image &image, int x0, int y0, int x1, int y1, Rgb colour, const
   }
 }
 
+}  // namespace
+
 void DrawLine(Image &image, int x0, int y0, int x1, int y1, Rgb colour) {
   Line(image, x0, y0, x1, y1, colour, nullptr);
 }
@@ -74,14 +82,18 @@ void DrawLineOver(Image &image, int x0, int y0, int x1, int y1, Rgb colour, Rgb 
   Line(image, x0, y0, x1, y1, colour, &over);
 }
 
-static int Round(double value) { return static_cast<int>(std::floor(value + 0.5)); }
+namespace {
 
-static void Polyline(Image &image, const std::vector<Point> &points, Rgb colour, const Rgb *over) {
+int Round(double value) { return static_cast<int>(std::floor(value + 0.5)); }
+
+void Polyline(Image &image, const std::vector<Point> &points, Rgb colour, const Rgb *over) {
   for (size_t i = 1; i < points.size(); ++i)
     Line(image, Round(points[i - 1].x), Round(points[i - 1].y), Round(points[i].x), Round(points[i].y), colour,
          over);
   if (points.size() == 1) Line(image, Round(points[0].x), Round(points[0].y), Round(points[0].x), Round(points[0].y), colour, over);
 }
+
+}  // namespace
 
 void DrawPolyline(Image &image, const std::vector<Point> &points, Rgb colour) {
   Polyline(image, points, colour, nullptr);
@@ -96,11 +108,15 @@ std::vector<Point> CurvePoints(Point a, Point b, Point c, int steps) {
   return points;
 }
 
+namespace {
+
 // Enough steps that neighbouring points are about a pixel apart.
-static int CurveSteps(Point a, Point b, Point c) {
+int CurveSteps(Point a, Point b, Point c) {
   double length = std::hypot(b.x - a.x, b.y - a.y) + std::hypot(c.x - b.x, c.y - b.y);
   return std::max(2, static_cast<int>(length));
 }
+
+}  // namespace
 
 void DrawCurve(Image &image, Point a, Point b, Point c, Rgb colour) {
   Polyline(image, CurvePoints(a, b, c, CurveSteps(a, b, c)), colour, nullptr);

@@ -6,20 +6,24 @@
 #include "faces.h"
 #include "parts.h"
 
-static Image NewCanvas() { return Image(CANVAS_WIDTH, CANVAS_HEIGHT, PAPER); }
+namespace {
+
+Image NewCanvas() { return Image(CANVAS_WIDTH, CANVAS_HEIGHT, PAPER); }
 
 // ---- Moustaches: 28 wide, under the nose and above the mouth: over the
 // mouth's width (canvas x 32 to 47) nothing reaches below row 7, height
 // 67 on the canvas; only the ends beside the mouth hang lower. Drawn as the
 // left half and mirrored; gaps in the hair are white. ----
 
-static Image SymmetricFromText(const std::vector<std::string> &leftHalf, int width) {
+Image SymmetricFromText(const std::vector<std::string> &leftHalf, int width) {
   std::vector<std::string> rows;
   for (const std::string &row : leftHalf) rows.push_back(row + std::string(width - row.size(), '.'));
   Image image = ImageFromText(rows, {{'k', INK}});
   MirrorLeftHalf(image);
   return image;
 }
+
+}  // namespace
 
 void DrawMoustaches(PartLibrary &library) {
   const std::vector<std::vector<std::string>> halves = {
@@ -194,17 +198,19 @@ void DrawMoustaches(PartLibrary &library) {
 // face unless said otherwise) and cut out where the program puts them. They
 // leave the mouth free: the beard's upper edge passes below its corners. ----
 
-static double Fold(double x) { return x < CANVAS_WIDTH / 2.0 ? x : CANVAS_WIDTH - x; }
+namespace {
+
+double Fold(double x) { return x < CANVAS_WIDTH / 2.0 ? x : CANVAS_WIDTH - x; }
 
 // The beard's upper edge: from the jaw under the ears down past the mouth.
 // A beard starts no higher than 60, so that all of it lies on the canvas
 // where the program puts it.
-static double CheekLine(double x, double lift = 0) {
+double CheekLine(double x, double lift = 0) {
   return LineThrough({{12, 60}, {20, 63 - lift}, {29, 72}, {34, 76}, {40, 77}}, Fold(x), true);
 }
 
 // Strands flowing from the cheeks toward the chin, as gaps.
-static void BeardStrands(Image &image, double chin) {
+void BeardStrands(Image &image, double chin) {
   for (double x = 16; x <= 64; x += 6) {
     double top = CheekLine(x) + 3;
     DrawCurveOver(image, {x, top}, {x + (40 - x) * 0.1, top + (chin - top) * 0.5},
@@ -214,7 +220,7 @@ static void BeardStrands(Image &image, double chin) {
 
 // The beard inside the region, with strands down to the height strandsTo
 // (none for 0) or the gaps drawn by gaps.
-static Image Beard(const Region &inside, double strandsTo = 0, void (*gaps)(Image &) = nullptr) {
+Image Beard(const Region &inside, double strandsTo = 0, void (*gaps)(Image &) = nullptr) {
   Image canvas = NewCanvas();
   PaintRegion(canvas, [&](double x, double y) { return y > 60 && inside(x, y); }, INK);
   if (strandsTo > 0) BeardStrands(canvas, strandsTo);
@@ -223,11 +229,13 @@ static Image Beard(const Region &inside, double strandsTo = 0, void (*gaps)(Imag
 }
 
 // A full beard along a face's jaw, grown out by depth.
-static Region FullBeard(const FaceShape &face, double depth, double lift = 0) {
+Region FullBeard(const FaceShape &face, double depth, double lift = 0) {
   return [&face, depth, lift](double x, double y) {
     return y >= CheekLine(x, lift) && InGrownFace(face, x, y, depth) && Fold(x) > 9;
   };
 }
+
+}  // namespace
 
 void DrawBeards(PartLibrary &library) {
   int number = 1;
@@ -289,7 +297,9 @@ struct Lens {
   double outerLift;   // the outer top corner raised this much (cat-eye)
 };
 
-static bool InLens(const Lens &lens, double cx, double x, double y, double grow) {
+namespace {
+
+bool InLens(const Lens &lens, double cx, double x, double y, double grow) {
   double dx = std::fabs(x - cx) / (lens.halfWidth + grow);
   double outer = (cx < 40) == (x < cx);  // the half away from the nose
   double lift = outer && y < LENS_Y ? lens.outerLift * std::fabs(x - cx) / lens.halfWidth : 0;
@@ -297,11 +307,11 @@ static bool InLens(const Lens &lens, double cx, double x, double y, double grow)
   return std::pow(dx, lens.squareness) + std::pow(dy, lens.squareness) <= 1;
 }
 
-static bool InEitherLens(const Lens &lens, double x, double y, double grow) {
+bool InEitherLens(const Lens &lens, double x, double y, double grow) {
   return InLens(lens, LEFT_LENS_X, x, y, grow) || InLens(lens, RIGHT_LENS_X, x, y, grow);
 }
 
-static void TemplesAndBridge(Image &canvas, const Lens &lens, int bridgeY) {
+void TemplesAndBridge(Image &canvas, const Lens &lens, int bridgeY) {
   int outer = static_cast<int>(LEFT_LENS_X - lens.halfWidth);
   DrawLine(canvas, 12, 43, outer, 43, INK);
   DrawLine(canvas, 67, 43, CANVAS_WIDTH - 1 - outer, 43, INK);
@@ -310,7 +320,7 @@ static void TemplesAndBridge(Image &canvas, const Lens &lens, int bridgeY) {
 }
 
 // Frames of the given thickness round clear lenses (or tinted ones).
-static Image Spectacles(const Lens &lens, double thickness, const Rgb *tint) {
+Image Spectacles(const Lens &lens, double thickness, const Rgb *tint) {
   Image canvas = NewCanvas();
   TemplesAndBridge(canvas, lens, 44);
   PaintRegion(canvas, [&](double x, double y) { return InEitherLens(lens, x, y, thickness - 1); }, INK);
@@ -325,7 +335,7 @@ static Image Spectacles(const Lens &lens, double thickness, const Rgb *tint) {
   return CutPart(canvas, KIND_GLASSES, GLASSES_WIDTH, GLASSES_HEIGHT);
 }
 
-static Image HalfRims(const Lens &lens) {
+Image HalfRims(const Lens &lens) {
   Image canvas = NewCanvas();
   TemplesAndBridge(canvas, lens, 44);
   PaintRegion(canvas, [&](double x, double y) { return InEitherLens(lens, x, y, 1) && y < LENS_Y - 1; }, INK);
@@ -335,7 +345,7 @@ static Image HalfRims(const Lens &lens) {
   return CutPart(canvas, KIND_GLASSES, GLASSES_WIDTH, GLASSES_HEIGHT);
 }
 
-static Image Monocle() {
+Image Monocle() {
   Image canvas = NewCanvas();
   Lens lens = {7.5, 7, 2, 0};
   OutlineRegion(canvas, [&](double x, double y) { return InLens(lens, LEFT_LENS_X, x, y, 0); }, INK);
@@ -343,7 +353,7 @@ static Image Monocle() {
   return CutPart(canvas, KIND_GLASSES, GLASSES_WIDTH, GLASSES_HEIGHT);
 }
 
-static Image HeartGlasses() {
+Image HeartGlasses() {
   Image canvas = NewCanvas();
   auto heart = [](double cx, double x, double y) {
     double u = (x - cx) / 8.5, v = (LENS_Y + 1 - y) / 7.5;  // up is positive
@@ -358,6 +368,8 @@ static Image HeartGlasses() {
   DrawLine(canvas, 67, 43, 59, 43, INK);
   return CutPart(canvas, KIND_GLASSES, GLASSES_WIDTH, GLASSES_HEIGHT);
 }
+
+}  // namespace
 
 void DrawGlasses(PartLibrary &library) {
   int number = 1;

@@ -35,9 +35,11 @@ FaceShape MakeFaceShape(const std::vector<Point> &side) {
   return face;
 }
 
+namespace {
+
 // Side points of a crown from the top of the head down to its widest place:
 // a superellipse quarter, power 2 an ellipse, more squarer, less narrower.
-static std::vector<Point> Crown(double top, double halfWidth, double widest, double power) {
+std::vector<Point> Crown(double top, double halfWidth, double widest, double power) {
   std::vector<Point> side;
   for (double a : {0.0, 0.3, 0.55, 0.75, 0.9, 1.0}) {
     double angle = a * 1.5707963267948966;
@@ -48,11 +50,13 @@ static std::vector<Point> Crown(double top, double halfWidth, double widest, dou
 }
 
 // A face: its crown, then the side points below the widest place.
-static FaceShape Face(double top, double halfWidth, double widest, double power, const std::vector<Point> &lower) {
+FaceShape Face(double top, double halfWidth, double widest, double power, const std::vector<Point> &lower) {
   std::vector<Point> side = Crown(top, halfWidth, widest, power);
   side.insert(side.end(), lower.begin(), lower.end());
   return MakeFaceShape(side);
 }
+
+}  // namespace
 
 bool InFace(const FaceShape &face, double x, double y) {
   bool inside = false;
@@ -63,7 +67,9 @@ bool InFace(const FaceShape &face, double x, double y) {
   return inside;
 }
 
-static double DistanceToOutline(const FaceShape &face, double x, double y) {
+namespace {
+
+double DistanceToOutline(const FaceShape &face, double x, double y) {
   double nearest = 1e9;
   const std::vector<Point> &o = face.outline;
   for (size_t i = 0, j = o.size() - 1; i < o.size(); j = i++) {
@@ -73,6 +79,8 @@ static double DistanceToOutline(const FaceShape &face, double x, double y) {
   }
   return nearest;
 }
+
+}  // namespace
 
 bool InGrownFace(const FaceShape &face, double x, double y, double grow) {
   bool inside = InFace(face, x, y);
@@ -102,40 +110,42 @@ struct FaceDrawing {
   void (*details)(Image &image);  // lines inside the face and on the neck, or none
 };
 
-static void NoDetails(Image &) {}
+namespace {
+
+void NoDetails(Image &) {}
 
 // Lines are drawn only over the skin, so that they never cross the outline.
-static void Line(Image &image, Point a, Point b, Point c) { DrawCurveOver(image, a, b, c, INK, SKIN); }
-static void BothSides(Image &image, Point a, Point b, Point c) {
+void Line(Image &image, Point a, Point b, Point c) { DrawCurveOver(image, a, b, c, INK, SKIN); }
+void BothSides(Image &image, Point a, Point b, Point c) {
   Line(image, a, b, c);
   auto m = [](Point p) { return Point{CANVAS_WIDTH - p.x, p.y}; };
   Line(image, m(a), m(b), m(c));
 }
 
-static void ChinDimple(Image &image) { Line(image, {38.5, 81}, {40, 83}, {41.5, 81}); }
+void ChinDimple(Image &image) { Line(image, {38.5, 81}, {40, 83}, {41.5, 81}); }
 
-static void ChinCleft(Image &image) { Line(image, {40, 86}, {39.5, 89}, {40, 91}); }
+void ChinCleft(Image &image) { Line(image, {40, 86}, {39.5, 89}, {40, 91}); }
 
-static void CheekLines(Image &image) { BothSides(image, {17, 58}, {20, 65}, {25, 70}); }
+void CheekLines(Image &image) { BothSides(image, {17, 58}, {20, 65}, {25, 70}); }
 
-static void HollowCheeks(Image &image) {
+void HollowCheeks(Image &image) {
   BothSides(image, {19, 57}, {21, 64}, {21, 72});
   Line(image, {38.5, 96}, {40, 94.5}, {41.5, 96});  // the Adam's apple
 }
 
-static void DoubleChin(Image &image) {
+void DoubleChin(Image &image) {
   Line(image, {32, 84}, {40, 88.5}, {48, 84});
   BothSides(image, {23, 64}, {25, 70}, {27, 73});
 }
 
-static void Jowls(Image &image) {
+void Jowls(Image &image) {
   BothSides(image, {18, 80}, {21, 85}, {26, 87.5});
   Line(image, {35, 95}, {40, 96.5}, {45, 95});  // a crease across the neck
 }
 
-static void BabyCheeks(Image &image) { BothSides(image, {18, 67}, {21, 70.5}, {25, 71}); }
+void BabyCheeks(Image &image) { BothSides(image, {18, 67}, {21, 70.5}, {25, 71}); }
 
-static const FaceDrawing FACES[] = {
+const FaceDrawing FACES[] = {
     {STANDARD_FACE, {80, 10, 3}, NoDetails},  // oval
     {ROUND_FACE, {78, 11, 3}, NoDetails},
     {LONG_FACE, {84, 8.5, 4}, NoDetails},
@@ -170,7 +180,7 @@ static const FaceDrawing FACES[] = {
      ChinDimple},
 };
 
-static Image DrawFace(const FaceDrawing &drawing) {
+Image DrawFace(const FaceDrawing &drawing) {
   Image image(CANVAS_WIDTH, CANVAS_HEIGHT, PAPER);
   const Neck &neck = drawing.neck;
   auto neckHalfWidth = [&](double y) {
@@ -186,6 +196,8 @@ static Image DrawFace(const FaceDrawing &drawing) {
   drawing.details(image);
   return image;
 }
+
+}  // namespace
 
 void DrawFaces(PartLibrary &library) {
   int number = 1;

@@ -9,11 +9,15 @@
 
 // ---- Eyes: 16 x 10, the eye's centre near (8, 5). ----
 
+namespace {
+
 // Eyes with a coloured iris draw the iris in INK, so that the colour
 // command tints it, and the lids and the pupil in fixed dark colours.
-static Image DrawEyeFromText(const std::vector<std::string> &rows) {
+Image DrawEyeFromText(const std::vector<std::string> &rows) {
   return ImageFromText(rows, {{'k', INK}, {'e', EYE_WHITE}, {'l', LID}, {'p', PUPIL}});
 }
+
+}  // namespace
 
 void DrawEyes(PartLibrary &library) {
   const std::vector<std::vector<std::string>> eyes = {
@@ -247,9 +251,11 @@ void DrawEyes(PartLibrary &library) {
 const int BROW_WIDTH = 16;
 const int BROW_HEIGHT = 6;
 
+namespace {
+
 // A brow from its outer end (left) to its inner end (right): a curve through
 // the three points, thickness pixels deep, tapering toward the outer end.
-static Image DrawBrow(Point outer, Point middle, Point inner, double thickness, bool taper,
+Image DrawBrow(Point outer, Point middle, Point inner, double thickness, bool taper,
                       int width = BROW_WIDTH) {
   Image image(width, BROW_HEIGHT, PAPER);
   std::vector<Point> spine = CurvePoints(outer, middle, inner, 40);
@@ -263,6 +269,8 @@ static Image DrawBrow(Point outer, Point middle, Point inner, double thickness, 
   }, INK);
   return image;
 }
+
+}  // namespace
 
 void DrawEyebrows(PartLibrary &library) {
   int number = 1;
@@ -285,9 +293,13 @@ void DrawEyebrows(PartLibrary &library) {
 
 // ---- Noses: 12 x 14, centred on the face's centre line. ----
 
-static Image DrawNoseFromText(const std::vector<std::string> &rows) {
+namespace {
+
+Image DrawNoseFromText(const std::vector<std::string> &rows) {
   return ImageFromText(rows, {{'k', INK}});
 }
+
+}  // namespace
 
 void DrawNoses(PartLibrary &library) {
   const std::vector<std::vector<std::string>> noses = {
@@ -493,9 +505,13 @@ void DrawNoses(PartLibrary &library) {
 
 // ---- Mouths: 20 x 10, centred on the face's centre line. ----
 
-static Image DrawMouthFromText(const std::vector<std::string> &rows) {
+namespace {
+
+Image DrawMouthFromText(const std::vector<std::string> &rows) {
   return ImageFromText(rows, {{'k', INK}, {'r', LIP}, {'t', TONGUE}, {'e', EYE_WHITE}, {'d', MOUTH_INSIDE}});
 }
+
+}  // namespace
 
 void DrawMouths(PartLibrary &library) {
   const std::vector<std::vector<std::string>> mouths = {
@@ -727,9 +743,13 @@ void DrawMouths(PartLibrary &library) {
 // ---- Ears: 10 x 18 at (5, 40): the right-hand columns overlap the face's
 // side, so the ear joins the face whatever its shape. ----
 
-static Image DrawEarFromText(const std::vector<std::string> &rows) {
+namespace {
+
+Image DrawEarFromText(const std::vector<std::string> &rows) {
   return ImageFromText(rows, {{'k', INK}, {'s', SKIN}, {'g', GOLD}});
 }
+
+}  // namespace
 
 void DrawEars(PartLibrary &library) {
   const std::vector<std::string> plain = {

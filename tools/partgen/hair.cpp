@@ -11,26 +11,28 @@
 const double PI = 3.14159265358979323846;
 const double CENTRE = CANVAS_WIDTH / 2.0;
 
+namespace {
+
 // The distance from the canvas's centre line: most styles are symmetric.
-static double Fold(double x) { return x < CENTRE ? x : CANVAS_WIDTH - x; }
+double Fold(double x) { return x < CENTRE ? x : CANVAS_WIDTH - x; }
 
-static Point Mirror(Point p) { return {CANVAS_WIDTH - p.x, p.y}; }
+Point Mirror(Point p) { return {CANVAS_WIDTH - p.x, p.y}; }
 
-static Image NewHair() { return Image(CANVAS_WIDTH, CANVAS_HEIGHT, PAPER); }
+Image NewHair() { return Image(CANVAS_WIDTH, CANVAS_HEIGHT, PAPER); }
 
 // The top of the head, a little larger than every face's crown.
-static bool InSkull(double x, double y, double grow) { return InEllipse(x, y, 40, 40, 33 + grow, 36 + grow); }
+bool InSkull(double x, double y, double grow) { return InEllipse(x, y, 40, 40, 33 + grow, 36 + grow); }
 
 // A gap through the hair along a curve: a strand's edge or a parting.
-static void Gap(Image &image, Point a, Point b, Point c) { DrawCurveOver(image, a, b, c, PAPER, INK); }
+void Gap(Image &image, Point a, Point b, Point c) { DrawCurveOver(image, a, b, c, PAPER, INK); }
 
-static void GapBothSides(Image &image, Point a, Point b, Point c) {
+void GapBothSides(Image &image, Point a, Point b, Point c) {
   Gap(image, a, b, c);
   Gap(image, Mirror(a), Mirror(b), Mirror(c));
 }
 
 // Strands from one point: gaps fanning out toward the ends given.
-static void Strands(Image &image, Point from, const std::vector<Point> &ends) {
+void Strands(Image &image, Point from, const std::vector<Point> &ends) {
   for (const Point &end : ends) {
     Point bend = {(from.x + end.x) / 2 + (end.x - from.x) * 0.3, from.y + (end.y - from.y) * 0.25};
     Gap(image, from, bend, end);
@@ -38,7 +40,7 @@ static void Strands(Image &image, Point from, const std::vector<Point> &ends) {
 }
 
 // A short arc of shine across the crown, broken into dashes.
-static void Shine(Image &image, double cx, double cy, double rx, double ry) {
+void Shine(Image &image, double cx, double cy, double rx, double ry) {
   for (double a = -0.9; a <= 0.9; a += 0.3) {
     double a0 = a + 0.04, a1 = a + 0.22;
     DrawLineOver(image, static_cast<int>(cx + rx * std::sin(a0)), static_cast<int>(cy - ry * std::cos(a0)),
@@ -48,7 +50,7 @@ static void Shine(Image &image, double cx, double cy, double rx, double ry) {
 
 // Whether (x, y) lies within radius of a chain of points, the radius going
 // from r0 at the first point to r1 at the last: a tail or a lock of hair.
-static bool InChain(const std::vector<Point> &chain, double r0, double r1, double x, double y) {
+bool InChain(const std::vector<Point> &chain, double r0, double r1, double x, double y) {
   for (size_t i = 0; i < chain.size(); ++i) {
     double r = r0 + (r1 - r0) * i / (chain.size() - 1);
     if (InEllipse(x, y, chain[i].x, chain[i].y, r, r)) return true;
@@ -58,7 +60,7 @@ static bool InChain(const std::vector<Point> &chain, double r0, double r1, doubl
 
 // The height of a row of locks between x0 and x1: tips reaching down to
 // bottom, the hair between them ending at top.
-static double Locks(double x, double x0, double x1, int count, double top, double bottom) {
+double Locks(double x, double x0, double x1, int count, double top, double bottom) {
   double t = (x - x0) / (x1 - x0) * count;
   double within = t - std::floor(t);
   return top + (bottom - top) * (1 - std::fabs(within * 2 - 1));
@@ -66,7 +68,7 @@ static double Locks(double x, double x0, double x1, int count, double top, doubl
 
 // Long hair hanging behind the shoulders down to the canvas's bottom,
 // ending in locks.
-static bool InLongBack(double x, double y, double wave, double reach) {
+bool InLongBack(double x, double y, double wave, double reach) {
   double width = reach + wave * std::sin(y / 4.0) - (y > 84 ? (y - 84) * 0.25 : 0);
   if (InSkull(x, y, 3)) return true;
   if (y <= 40 || std::fabs(x + 0.5 - CENTRE) >= width) return false;
@@ -74,7 +76,7 @@ static bool InLongBack(double x, double y, double wave, double reach) {
 }
 
 // Gaps running down long hair, from the head to its ends.
-static void HangingStrands(Image &image, int top, double wave) {
+void HangingStrands(Image &image, int top, double wave) {
   for (double x : {9.0, 14.0, 19.0})
     for (int y = top; y < CANVAS_HEIGHT - 1; y += 4) {
       double sway0 = wave * std::sin(y / 4.0), sway1 = wave * std::sin((y + 4) / 4.0);
@@ -83,14 +85,14 @@ static void HangingStrands(Image &image, int top, double wave) {
     }
 }
 
-static Image HairFromRegion(const Region &inside) {
+Image HairFromRegion(const Region &inside) {
   Image image = NewHair();
   PaintRegion(image, inside, INK);
   return image;
 }
 
 // 1: short, parted at the side and swept across.
-static Image SideParting() {
+Image SideParting() {
   std::vector<Point> hairline = {{7, 44}, {12, 44}, {14.5, 40}, {16, 28}, {21, 23}, {30, 21.5}, {44, 19},
                                  {56, 18}, {62, 22}, {64.5, 36}, {66, 44}, {73, 44}};
   Image image = HairFromRegion(
@@ -106,7 +108,7 @@ static Image SideParting() {
 }
 
 // 2: bob with straight bangs; the back falls to the jaw.
-static Image BobFront() {
+Image BobFront() {
   Image image = HairFromRegion([](double x, double y) {
     double f = Fold(x);
     if (InSkull(x, y, 1)) return f < 15.5 || y < 29;
@@ -118,7 +120,7 @@ static Image BobFront() {
   return image;
 }
 
-static Image BobBack() {
+Image BobBack() {
   Image image = HairFromRegion([](double x, double y) {
     double f = Fold(x);
     return InSkull(x, y, 3) || (f > 4 && y > 40 && y < 67 - (f < 12 ? (12 - f) * 1.2 : 0));
@@ -128,7 +130,7 @@ static Image BobBack() {
 }
 
 // 3: long and straight, parted in the middle.
-static Image LongStraightFront() {
+Image LongStraightFront() {
   std::vector<Point> hairline = {{14, 100}, {16, 44}, {19, 30}, {27, 21}, {38, 16}, {40, 13}};
   Image image = HairFromRegion([&](double x, double y) {
     double f = Fold(x);
@@ -141,14 +143,14 @@ static Image LongStraightFront() {
   return image;
 }
 
-static Image LongStraightBack() {
+Image LongStraightBack() {
   Image image = HairFromRegion([](double x, double y) { return InLongBack(x, y, 0, 36); });
   HangingStrands(image, 46, 0);
   return image;
 }
 
 // 4: short and spiky.
-static Image Spiky() {
+Image Spiky() {
   std::vector<Point> fringe;
   for (int i = 0; i <= 10; ++i) fringe.push_back({15.0 + i * 5, i % 2 ? 31.0 : 22.0});
   Image image = HairFromRegion([&](double x, double y) {
@@ -164,7 +166,7 @@ static Image Spiky() {
 }
 
 // 5: a buzz cut: a thin cap with the scalp showing through.
-static Image Buzz() {
+Image Buzz() {
   std::vector<Point> hairline = {{11, 100}, {12.5, 42}, {13.5, 26}, {17, 21}, {26, 19.5}, {40, 19}};
   Image image = HairFromRegion([&](double x, double y) {
     return InEllipse(x, y, 40, 40.5, 31, 33.5) && y < LineThrough(hairline, Fold(x), true);
@@ -178,7 +180,7 @@ static Image Buzz() {
 }
 
 // 6: pulled back into a high ponytail; the tail hangs behind.
-static Image PonytailFront() {
+Image PonytailFront() {
   std::vector<Point> hairline = {{13, 100}, {15, 40}, {17, 24}, {26, 17}, {40, 15}};
   Image image = HairFromRegion(
       [&](double x, double y) { return InSkull(x, y, 0) && y < LineThrough(hairline, Fold(x), true); });
@@ -186,7 +188,7 @@ static Image PonytailFront() {
   return image;
 }
 
-static Image PonytailBack() {
+Image PonytailBack() {
   std::vector<Point> tail = CurvePoints({62, 10}, {86, 18}, {72, 72}, 40);
   Image image = HairFromRegion([&](double x, double y) { return InSkull(x, y, 0) || InChain(tail, 8, 3, x, y); });
   Strands(image, {67, 14}, {{76, 58}, {72, 66}});
@@ -195,19 +197,19 @@ static Image PonytailBack() {
 }
 
 // 7: a round mass of curls.
-static bool InCurls(double x, double y, double cx, double cy, double r) {
+bool InCurls(double x, double y, double cx, double cy, double r) {
   double angle = std::atan2(y - cy, x - cx);
   return std::hypot(x - cx, y - cy) < r + 2.5 * std::sin(angle * 14);
 }
 
-static void CurlMarks(Image &image, int top, int bottom) {
+void CurlMarks(Image &image, int top, int bottom) {
   for (int y = top; y < bottom; y += 6)
     for (int x = (y / 6) % 2 ? 4 : 7; x < 76; x += 6)
       if (image.at(x, y) == INK && image.at(x + 2, y) == INK && image.at(x + 1, y + 2) == INK)
         DrawCurveOver(image, {x + 2.0, y + 0.0}, {x - 0.5, y + 0.5}, {x + 2.0, y + 2.0}, PAPER, INK);
 }
 
-static Image CurlsFront() {
+Image CurlsFront() {
   Image image = HairFromRegion([](double x, double y) {
     if (!InCurls(x, y, 40, 34, 36)) return false;
     if (Fold(x) < 15) return y < 50;
@@ -217,14 +219,14 @@ static Image CurlsFront() {
   return image;
 }
 
-static Image CurlsBack() {
+Image CurlsBack() {
   Image image = HairFromRegion([](double x, double y) { return InCurls(x, y, 40, 40, 39) && y < 78; });
   CurlMarks(image, 4, 78);
   return image;
 }
 
 // 8: bangs and two tails tied at the sides.
-static Image TwinTailsFront() {
+Image TwinTailsFront() {
   std::vector<Point> bangs;
   for (int i = 0; i <= 8; ++i) bangs.push_back({16.0 + i * 6, i % 2 ? 30.0 : 25.0});
   Image image = HairFromRegion([&](double x, double y) {
@@ -237,7 +239,7 @@ static Image TwinTailsFront() {
   return image;
 }
 
-static Image TwinTailsBack() {
+Image TwinTailsBack() {
   std::vector<Point> tail = CurvePoints({9, 28}, {-2, 50}, {6, 92}, 40);
   Image image = HairFromRegion([&](double x, double y) {
     return InSkull(x, y, 1) || InChain(tail, 6, 3, x, y) || InChain(tail, 6, 3, CANVAS_WIDTH - x, y);
@@ -250,25 +252,25 @@ static Image TwinTailsBack() {
 }
 
 // 9: bald on top, a fringe of hair left round the sides and the back.
-static bool InSideFringe(double x, double y) {
+bool InSideFringe(double x, double y) {
   double f = Fold(x);
   return InSkull(x, y, 0.5) && !InEllipse(x, y, 40, 42, 26.5, 34) && y > 24 + (f - 7) * 0.6 && y < 48 - (f < 9 ? (9 - f) * 1.5 : 0);
 }
 
-static Image BaldFringe() {
+Image BaldFringe() {
   Image image = HairFromRegion(InSideFringe);
   GapBothSides(image, {10, 30}, {8.5, 37}, {9.5, 44});
   return image;
 }
 
-static Image BaldFringeBack() {
+Image BaldFringeBack() {
   Image image = HairFromRegion([](double x, double y) { return InSkull(x, y, 2) && y > 28 && y < 64; });
   GapBothSides(image, {6, 40}, {6, 50}, {9, 58});
   return image;
 }
 
 // 10: long and wavy, swept to one side.
-static Image WavyFront() {
+Image WavyFront() {
   std::vector<Point> hairline = {{13, 100}, {16, 40}, {20, 26}, {28, 18}, {31, 14}, {36, 18}, {48, 25},
                                  {58, 29}, {63, 38}, {65, 100}};
   Image image = HairFromRegion([&](double x, double y) {
@@ -281,14 +283,14 @@ static Image WavyFront() {
   return image;
 }
 
-static Image WavyBack() {
+Image WavyBack() {
   Image image = HairFromRegion([](double x, double y) { return InLongBack(x, y, 2.5, 36); });
   HangingStrands(image, 48, 2.5);
   return image;
 }
 
 // 11: a tall quiff swept up at the front.
-static Image Quiff() {
+Image Quiff() {
   std::vector<Point> hairline = {{13, 100}, {15, 40}, {17, 22}, {26, 18}, {40, 17}};
   Image image = HairFromRegion([&](double x, double y) {
     bool head = InSkull(x, y, -1) && y < LineThrough(hairline, Fold(x), true);
@@ -299,7 +301,7 @@ static Image Quiff() {
 }
 
 // 12: smoothed up into a bun on top.
-static Image Bun() {
+Image Bun() {
   std::vector<Point> hairline = {{13, 100}, {15, 40}, {17, 24}, {26, 17}, {40, 15}};
   Image image = HairFromRegion([&](double x, double y) {
     return (InSkull(x, y, 0) && y < LineThrough(hairline, Fold(x), true)) || InEllipse(x, y, 40, 6, 11, 6.5);
@@ -312,13 +314,13 @@ static Image Bun() {
 }
 
 // 13: parted in the middle, two braids over the shoulders.
-static std::vector<Point> BraidChain(double side) {
+std::vector<Point> BraidChain(double side) {
   std::vector<Point> chain;
   for (double y = 46; y <= 90; y += 4) chain.push_back({side * (10 + (y - 46) * 0.06) + (side < 0 ? 80 : 0), y});
   return chain;
 }
 
-static Image BraidsFront() {
+Image BraidsFront() {
   std::vector<Point> hairline = {{14, 100}, {15, 46}, {19, 30}, {27, 21}, {38, 16}, {40, 13}};
   Image image = HairFromRegion([&](double x, double y) {
     double f = Fold(x);
@@ -345,14 +347,14 @@ static Image BraidsFront() {
   return image;
 }
 
-static Image BraidsBack() {
+Image BraidsBack() {
   Image image = HairFromRegion([](double x, double y) { return InSkull(x, y, 2) && y < 56; });
   GapBothSides(image, {8, 36}, {7, 44}, {8, 52});
   return image;
 }
 
 // 14: curtains: a middle parting with the fringe falling to both sides.
-static Image Curtains() {
+Image Curtains() {
   std::vector<Point> hairline = {{7, 46}, {13, 46}, {15, 34}, {20, 26}, {30, 27}, {37, 21}, {40, 15}};
   Image image = HairFromRegion(
       [&](double x, double y) { return InSkull(x, y, 0) && y < LineThrough(hairline, Fold(x), true); });
@@ -362,7 +364,7 @@ static Image Curtains() {
 }
 
 // 15: a mohawk: a crest of spikes, the sides shaved to stubble.
-static Image Mohawk() {
+Image Mohawk() {
   Image image = HairFromRegion([](double x, double y) {
     double d = std::fabs(x + 0.5 - CENTRE);
     if (d < 6.5 && y > Locks(x, 33.5, 46.5, 3, 2, -4) && y < 22) return true;
@@ -380,7 +382,7 @@ static Image Mohawk() {
 }
 
 // 16: a bowl cut: one straight line round the head.
-static Image Bowl() {
+Image Bowl() {
   Image image = HairFromRegion([](double x, double y) {
     if (!InSkull(x, y, 1.5)) return false;
     return y < (Fold(x) < 16 ? 44 : 29);
@@ -392,7 +394,7 @@ static Image Bowl() {
 }
 
 // 17: slicked back from a widow's peak.
-static Image SlickedBack() {
+Image SlickedBack() {
   std::vector<Point> hairline = {{11, 100}, {13, 42}, {15, 26}, {23, 17}, {31, 15.5}, {36, 18}, {40, 22}};
   Image image = HairFromRegion(
       [&](double x, double y) { return InSkull(x, y, -1.5) && y < LineThrough(hairline, Fold(x), false); });
@@ -402,7 +404,7 @@ static Image SlickedBack() {
 }
 
 // 18: long and curly.
-static Image LongCurlyFront() {
+Image LongCurlyFront() {
   std::vector<Point> hairline = {{14, 100}, {15, 44}, {18, 30}, {26, 22}, {40, 19}};
   Image image = HairFromRegion([&](double x, double y) {
     double f = Fold(x);
@@ -414,7 +416,7 @@ static Image LongCurlyFront() {
   return image;
 }
 
-static Image LongCurlyBack() {
+Image LongCurlyBack() {
   Image image = HairFromRegion([](double x, double y) {
     double angle = std::atan2(y - 50, x - 40);
     return InSkull(x, y, 4) || (y > 40 && y < 98 && std::fabs(x - 40) < 39 + 2 * std::sin(angle * 20) - (y > 88 ? (y - 88) : 0));
@@ -424,7 +426,7 @@ static Image LongCurlyBack() {
 }
 
 // 19: short, with the hairline receded at the temples.
-static Image Receding() {
+Image Receding() {
   std::vector<Point> hairline = {{11, 100}, {12.5, 42}, {13.5, 26}, {16, 19}, {22, 13}, {28, 14}, {34, 18},
                                  {40, 20}};
   Image image = HairFromRegion(
@@ -435,7 +437,7 @@ static Image Receding() {
 }
 
 // 20: a pixie cut with a long fringe swept to one side.
-static Image Pixie() {
+Image Pixie() {
   std::vector<Point> hairline = {{8, 40}, {12, 40}, {15, 33}, {20, 29}, {30, 28}, {44, 30}, {54, 34},
                                  {60, 36}, {63, 30}, {64.5, 38}, {67, 40}, {72, 40}};
   Image image = HairFromRegion([&](double x, double y) {
@@ -445,6 +447,8 @@ static Image Pixie() {
   Gap(image, {20, 12}, {15, 18}, {13, 30});
   return image;
 }
+
+}  // namespace
 
 void DrawHair(PartLibrary &library) {
   struct Style {

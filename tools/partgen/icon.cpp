@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <map>
 
+namespace {
+
 // The program icon: a smiling caricature head on a transparent ground.
-static const std::vector<std::string> ICON_ROWS = {
+const std::vector<std::string> ICON_ROWS = {
     "................................",
     "..........hhhhhhhhhhh...........",
     "........hhhhhhhhhhhhhhh.........",
@@ -39,20 +41,22 @@ static const std::vector<std::string> ICON_ROWS = {
     "................................",
 };
 
-static const std::map<char, Rgb> ICON_KEY = {
+const std::map<char, Rgb> ICON_KEY = {
     {'h', {92, 56, 32}},   {'k', {0, 0, 0}},     {'s', {255, 224, 189}},
     {'w', {255, 255, 255}}, {'r', {240, 140, 140}}, {'p', {250, 180, 170}},
 };
 
-static void Put16(std::FILE *file, unsigned value) {
+void Put16(std::FILE *file, unsigned value) {
   std::fputc(value & 0xFF, file);
   std::fputc((value >> 8) & 0xFF, file);
 }
 
-static void Put32(std::FILE *file, unsigned value) {
+void Put32(std::FILE *file, unsigned value) {
   Put16(file, value & 0xFFFF);
   Put16(file, value >> 16);
 }
+
+}  // namespace
 
 bool WriteProgramIcon(const std::string &path) {
   const int size = 32;

@@ -13,8 +13,10 @@ const Rgb PAGE = {232, 232, 232};
 const Rgb FRAME = {180, 180, 180};
 const Rgb TEXT = {50, 50, 60};
 
+namespace {
+
 // 3 x 5 glyphs, one string of 15 characters a glyph, rows top first.
-static const std::map<char, const char *> &Glyphs() {
+const std::map<char, const char *> &Glyphs() {
   static const std::map<char, const char *> glyphs = {
       {'0', "####.##.##.####"}, {'1', ".#.##..#..#.###"}, {'2', "##...#.#.#..###"}, {'3', "##...#.#...###."},
       {'4', "#.##.####..#..#"}, {'5', "####..##...###."}, {'6', ".###..####.####"}, {'7', "###..#.#..#..#."},
@@ -33,7 +35,7 @@ static const std::map<char, const char *> &Glyphs() {
 
 // Writes text with its top-left corner at (x, y), each font pixel scale
 // pixels square. Returns the width written.
-static int DrawText(Image &image, int x, int y, const std::string &text, int scale) {
+int DrawText(Image &image, int x, int y, const std::string &text, int scale) {
   int left = x;
   for (char c : text) {
     auto glyph = Glyphs().find(c);
@@ -48,19 +50,25 @@ static int DrawText(Image &image, int x, int y, const std::string &text, int sca
   return x - left;
 }
 
+}  // namespace
+
 struct Section {
   char category;
   const char *title;
   int scale;  // the small parts are shown twice their size
 };
 
+namespace {
+
 // In the order of the editor's category buttons.
-static const Section SECTIONS[] = {
+const Section SECTIONS[] = {
     {'1', "kao-1 faces", 1},          {'b', "kao-b hair", 1},         {'0', "kao-0 back hair", 1},
     {'3', "kao-3 eyes (x2)", 2},      {'4', "kao-4 eyebrows (x2)", 2}, {'5', "kao-5 noses (x2)", 2},
     {'6', "kao-6 mouths (x2)", 2},    {'7', "kao-7 ears (x2)", 2},    {'9', "kao-9 moustaches (x2)", 2},
     {'a', "kao-a beards", 1},         {'c', "kao-c glasses", 1},      {'2', "kao-2 other pieces", 1},
 };
+
+}  // namespace
 
 const int PAGE_WIDTH = 1000;
 const int MARGIN = 8;
@@ -73,8 +81,10 @@ struct Placed {
   int x, y, scale;
 };
 
+namespace {
+
 // Lays the parts out row by row; returns the page's height.
-static int LayOut(const PartLibrary &library, std::vector<Placed> &placed, std::vector<std::pair<int, const char *>> &titles) {
+int LayOut(const PartLibrary &library, std::vector<Placed> &placed, std::vector<std::pair<int, const char *>> &titles) {
   int y = MARGIN;
   for (const Section &section : SECTIONS) {
     std::vector<const PartDrawing *> parts;
@@ -100,6 +110,8 @@ static int LayOut(const PartLibrary &library, std::vector<Placed> &placed, std::
   }
   return y;
 }
+
+}  // namespace
 
 Image DrawLibraryOverview(const PartLibrary &library) {
   std::vector<Placed> placed;

@@ -13,11 +13,13 @@
 #include "draw.h"
 #include "parts.h"
 
-static Image NewCanvas() { return Image(CANVAS_WIDTH, CANVAS_HEIGHT, PAPER); }
+namespace {
+
+Image NewCanvas() { return Image(CANVAS_WIDTH, CANVAS_HEIGHT, PAPER); }
 
 // Paints the first drawn pixel, in the order the program reads a new piece's
 // colour, with colour: that becomes the colour of the piece's black.
-static Image SetLineColour(Image image, Rgb colour) {
+Image SetLineColour(Image image, Rgb colour) {
   for (int y = image.height - 1; y >= 0; --y)
     for (int x = 0; x < image.width; ++x)
       if (!(image.at(x, y) == PAPER)) {
@@ -27,17 +29,17 @@ static Image SetLineColour(Image image, Rgb colour) {
   return image;
 }
 
-static void FilledShape(Image &canvas, const Region &inside, Rgb fill) { FillRegion(canvas, inside, fill, INK); }
+void FilledShape(Image &canvas, const Region &inside, Rgb fill) { FillRegion(canvas, inside, fill, INK); }
 
 // A drop with its point at the top.
-static bool InDrop(double x, double y, double cx, double top, double r) {
+bool InDrop(double x, double y, double cx, double top, double r) {
   double cy = top + r * 2.2;
   if (y >= cy) return InEllipse(x, y, cx, cy, r, r);
   return y >= top && std::fabs(x - cx) <= r * (y - top) / (cy - top);
 }
 
 // A four-pointed star, 9 x 9, centred on (x + 4, y + 4).
-static void StampStar(Image &image, int x, int y) {
+void StampStar(Image &image, int x, int y) {
   Stamp(image,
         ImageFromText({"....k....",
                        "....k....",
@@ -53,7 +55,7 @@ static void StampStar(Image &image, int x, int y) {
 }
 
 // A heart, its dip at the top.
-static bool InHeart(double x, double y, double cx, double cy, double r) {
+bool InHeart(double x, double y, double cx, double cy, double r) {
   double u = (x - cx) / r, v = (cy - y) / r;
   double a = u * u + v * v - 0.6;
   return a * a * a - u * u * v * v * v * 1.1 <= 0;
@@ -62,7 +64,7 @@ static bool InHeart(double x, double y, double cx, double cy, double r) {
 // Each piece is drawn on the canvas where it belongs and cut out at the
 // smallest size that the program then puts back in the same place.
 
-static Image HighPair(const std::function<void(Image &)> &draw) {
+Image HighPair(const std::function<void(Image &)> &draw) {
   Image canvas = NewCanvas();
   draw(canvas);
   return FitPart(canvas, KIND_PAIR_HIGH);
@@ -70,7 +72,7 @@ static Image HighPair(const std::function<void(Image &)> &draw) {
 
 // A hat or a band on top of the head, drawn whole on the canvas: the pair's
 // left copy holds its left half and the mirrored copy makes the right half.
-static Image HighPairWhole(const std::function<void(Image &)> &draw) {
+Image HighPairWhole(const std::function<void(Image &)> &draw) {
   Image canvas = NewCanvas();
   draw(canvas);
   for (int y = 0; y < canvas.height; ++y)
@@ -78,17 +80,19 @@ static Image HighPairWhole(const std::function<void(Image &)> &draw) {
   return FitPart(canvas, KIND_PAIR_HIGH);
 }
 
-static Image LowPair(const std::function<void(Image &)> &draw) {
+Image LowPair(const std::function<void(Image &)> &draw) {
   Image canvas = NewCanvas();
   draw(canvas);
   return FitPart(canvas, KIND_PAIR_LOW);
 }
 
-static Image Single(const std::function<void(Image &)> &draw) {
+Image Single(const std::function<void(Image &)> &draw) {
   Image canvas = NewCanvas();
   draw(canvas);
   return FitPart(canvas, KIND_SINGLE_PIECE);
 }
+
+}  // namespace
 
 void DrawPieces(PartLibrary &library) {
   auto add = [&](const char *rest, Image image) { library.push_back({std::string("kao-2-") + rest + ".bmp", image}); };

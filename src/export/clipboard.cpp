@@ -1,0 +1,55 @@
+#include "clipboard.h"
+
+#include <cstring>
+
+#include "bmp_file.h"
+#include "export_options.h"
+#include "image_bmp.h"
+#include "image_png.h"
+#include "image_scale.h"
+#include "texts.h"
+
+namespace {
+
+// A movable global block holding size bytes of data, for the clipboard;
+// null when there is no memory.
+HGLOBAL ClipboardBlock(const void *data, std::size_t size) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+  void *to = block ? GlobalLock(block) : nullptr;
+  if (!to) {
+    if (block) GlobalFree(block);
+    return nullptr;
+  }
+  std::memcpy(to, data, size);
+  GlobalUnlock(block);
+  return block;
+}
+
+}  // namespace
+
+int CopyCanvasImage(HWND editor) {
+  CanvasImage scaled;
+  std::vector<std::uint8_t> png;
+  Failure failure = {};
+  if (!ScaledCanvasImage(editor, exportOptions.scale, &scaled, &failure) ||
+      !PngFileOf(scaled, exportOptions.transparent, &png, &failure)) {
+    ShowFailure(editor, failure);
+    return 0;
+  }
+  // A device-independent bitmap is a BMP file without its 14-byte file header.
+  std::vector<std::uint8_t> bmp = BmpFileOf(scaled);
+  HGLOBAL dib = ClipboardBlock(bmp.data() + BMP_INFO_OFFSET, bmp.size() - BMP_INFO_OFFSET);
+  HGLOBAL pngBlock = ClipboardBlock(png.data(), png.size());
+  bool done = false;
+  if (dib && pngBlock && OpenClipboard(editor)) {
+    if (EmptyClipboard() && SetClipboardData(CF_DIB, dib)) {
+      dib = nullptr;  // the clipboard's now
+      if (SetClipboardData(RegisterClipboardFormatW(L"PNG"), pngBlock)) pngBlock = nullptr, done = true;
+    }
+    CloseClipboard();
+  }
+  if (dib) GlobalFree(dib);
+  if (pngBlock) GlobalFree(pngBlock);
+  if (!done) ShowFailure(editor, TEXT_NOT_COPIED, CAPTION_CLIPBOARD);
+  return done;
+}
