@@ -1,144 +1,23 @@
 #include "commands.h"
 
 #include "association.h"
-#include "colour_dialog.h"
+#include "catalogue.h"
+#include "clipboard.h"
 #include "document.h"
 #include "drag.h"
-#include "editor.h"
+#include "editor_window.h"
 #include "file_dialog.h"
-#include "clipboard.h"
 #include "help.h"
 #include "history.h"
-#include "image_export.h"
-#include "text.h"
-#include "texts.h"
 #include "preview.h"
 #include "random_portrait.h"
-#include "recent_files.h"
-#include "settings.h"
-#include "catalogue.h"
 #include "resource.h"
+#include "settings.h"
+#include "text.h"
+#include "texts.h"
 #include "unsaved.h"
 
 namespace {
-
-// The part edit of each part button, in PartEdit's order.
-const unsigned PART_EDIT_BUTTONS[] = {
-    IDC_PART_WIDER, IDC_PART_NARROWER, IDC_PART_TALLER, IDC_PART_SHORTER, IDC_PART_LARGER,
-    IDC_PART_SMALLER, IDC_MOVE_UP, IDC_MOVE_DOWN, IDC_MOVE_LEFT, IDC_MOVE_RIGHT,
-    IDC_ROTATE_RIGHT, IDC_ROTATE_LEFT, IDC_ANGLE_ZERO,
-};
-
-// The part edit of a button id, or -1.
-int PartEditOf(unsigned id) {
-  for (int edit = EDIT_WIDER; edit <= EDIT_ANGLE_ZERO; ++edit)
-    if (PART_EDIT_BUTTONS[edit] == id) return edit;
-  return -1;
-}
-
-bool IsPartCommand(unsigned id) { return PartEditOf(id) >= 0; }
-
-bool IsBaseCommand(unsigned id) { return id >= IDC_BASE_WIDER && id <= IDC_BASE_SHORTER; }
-
-int BackHairChecked(HWND window) {
-  return SendMessageA(GetDlgItem(window, IDC_BACK_HAIR), BM_GETCHECK, 0, 0) != 0;
-}
-
-void EnableControl(HWND window, int id, bool enable) {
-  EnableWindow(GetDlgItem(window, id), enable ? TRUE : FALSE);
-}
-
-}  // namespace
-
-void ApplyPartCommand(unsigned id, int backHairChecked) {
-  int edit = PartEditOf(id);
-  if (edit >= 0) ApplyPartEdit(static_cast<PartEdit>(edit), backHairChecked);
-}
-
-int ApplyBaseCommand(unsigned id) {
-  if (!IsBaseCommand(id)) return 0;
-  // The base buttons' ids follow BaseEdit's order.
-  return ApplyBaseEdit(static_cast<BaseEdit>(id - IDC_BASE_WIDER));
-}
-
-void ApplyColourCommand(HWND owner, ColourChooser chooser) {
-  LoadCurrentPiece();
-  PartSlot &slot = LayerTable[currentCategory];
-  chooser(owner, slot.red, slot.green, slot.blue);
-  if (currentCategory == CAT_HAIR) MatchBackHairColour();
-  StoreCurrentPiece();
-}
-
-void ShowCategoryControls(HWND window) {
-  EnableControl(window, IDC_FRONT_HAIR, currentCategory == CAT_HAIR);
-  EnableControl(window, IDC_BACK_HAIR, currentCategory == CAT_HAIR);
-  EnableControl(window, IDC_NEXT_PIECE, currentCategory == CAT_OTHER);
-  EnableControl(window, IDC_PREVIOUS_PIECE, currentCategory == CAT_OTHER);
-}
-
-void FocusCategoryButton(HWND window) {
-  HWND focus = GetFocus();
-  if (focus == window || IsChild(window, focus))
-    SetFocus(GetDlgItem(window, IDC_CATEGORY_BASE + (currentCategory > 0 ? currentCategory : CAT_FACE)));
-}
-
-namespace {
-
-// Carries out a command and repaints as it needs.
-void ApplyEditorCommand(HWND window, unsigned id) {
-  if (IsPartCommand(id)) {
-    ApplyPartCommand(id, BackHairChecked(window));
-    RepaintEditor(window);
-    return;
-  }
-  if (IsBaseCommand(id)) {
-    if (ApplyBaseCommand(id)) RepaintEditor(window);
-    return;
-  }
-  if (id > IDC_CATEGORY_BASE && id <= IDC_CATEGORY_GLASSES) {
-    ChooseCategory(id - IDC_CATEGORY_BASE);
-    RepaintEditor(window);
-    ShowCategoryControls(window);
-    FocusCategoryButton(window);
-    return;
-  }
-  switch (id) {
-    case IDC_OFF:
-      SwitchCurrentPartOff();
-      break;
-    case IDC_COLOUR:
-      ApplyColourCommand(window, ChoosePartColour);
-      break;
-    case IDC_NEXT_PIECE:
-      SelectNextPiece();
-      break;
-    case IDC_PREVIOUS_PIECE:
-      SelectPreviousPiece();
-      break;
-    case IDC_NEXT_PAGE:
-      ShowNextPage();
-      break;
-    case IDC_PREVIOUS_PAGE:
-      ShowPreviousPage();
-      break;
-    case IDC_SAVE:
-      OpenCapturePreview(window);
-      return;
-    case IDC_CLOSE:
-      CloseEditor(window);
-      return;
-    case IDC_SHOW_HELP:
-      OpenHelpPage(window, BasePath(HELP_PAGE_EDITOR).c_str());
-      return;
-    case IDC_RANDOM_PORTRAIT:
-    case IDC_RANDOM_PART:
-      PlaceRandomParts(window, id == IDC_RANDOM_PART);
-      break;
-    default:
-      return;
-  }
-  RepaintEditor(window);
-}
 
 void ShowVersion(HWND editor) {
   std::wstring caption = ProgramText(TEXT_VERSION_TITLE), text = ProgramCaption(editor);
@@ -165,7 +44,7 @@ bool HandleFileCommand(HWND window, unsigned id) {
       NewPortrait(window);
       return true;
     case IDC_OPEN_PORTRAIT:
-      OpenPortraitCommand(window);
+      OpenPortraitAsking(window);
       return true;
     case IDC_SAVE_PORTRAIT:
     case IDC_SAVE_PORTRAIT_AS:
@@ -205,7 +84,24 @@ void HandleEditorCommand(HWND window, unsigned id) {
     if (id == IDC_UNDO ? UndoChange() : RedoChange()) RepaintEditor(window);
     return;
   }
-  PortraitState before = CurrentPortrait();
-  ApplyEditorCommand(window, id);
-  RecordChange(before);
+  switch (id) {
+    case IDC_SAVE:
+      OpenCapturePreview(window);
+      return;
+    case IDC_CLOSE:
+      CloseEditor(window);
+      return;
+    case IDC_SHOW_HELP:
+      OpenHelpPage(window, BasePath(HELP_PAGE_EDITOR).c_str());
+      return;
+    case IDC_RANDOM_PORTRAIT:
+    case IDC_RANDOM_PART: {
+      PortraitState before = CurrentPortrait();
+      PlaceRandomParts(window, id == IDC_RANDOM_PART);
+      RecordChange(before);
+      RepaintEditor(window);
+      return;
+    }
+  }
+  RunEditCommand(window, id);
 }

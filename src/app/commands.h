@@ -1,37 +1,13 @@
-// The editor's command buttons: the window side of the commands and the
-// edit rule each button stands for.
+// The editor's command dispatch: every button, key and menu item of the
+// editor window goes through HandleEditorCommand, which hands it to the
+// part of the program that carries it out. It sits above all of them.
 #pragma once
 
 #include <windows.h>
 
-#include "edit_rules.h"
-#include "portrait.h"
+#include "edit_commands.h"
 
-// Carries out the command of a button (or key) of the editor and repaints.
-// A command that changes the portrait is a step that IDC_UNDO takes back
-// and IDC_REDO does again.
+// Carries out the command of a button (or key, or menu item) of the editor
+// and repaints. A command that changes the portrait is a step that IDC_UNDO
+// takes back and IDC_REDO does again.
 void HandleEditorCommand(HWND window, unsigned id);
-
-// Size, move and rotation commands (105 to 108, 115 to 124 but 120): the
-// part edit of the button (see edit_rules.h); other ids do nothing.
-void ApplyPartCommand(unsigned id, int backHairChecked);
-
-// Base commands 109 to 112. Returns 1 when the canvas changed (and the window
-// must be repainted); 109 and 110 do nothing at the canvas's edge.
-int ApplyBaseCommand(unsigned id);
-
-// The colour command on the current category's slot. chooser shows the
-// colour dialog (ChoosePartColour in the program). The hair's colour is
-// copied to the back hair whatever the dialog's outcome.
-typedef void (*ColourChooser)(HWND owner, int &red, int &green, int &blue);
-void ApplyColourCommand(HWND owner, ColourChooser chooser);
-
-// Enables the hair radios with the hair current and the piece buttons with
-// "other" current, as a category button leaves them.
-void ShowCategoryControls(HWND window);
-
-// Puts the keyboard focus, while it is in the editor, on the current
-// category's button (顔 before any): the focus follows the category,
-// wherever the category came from, and never rests on 閉じる while one
-// works by keys.
-void FocusCategoryButton(HWND window);

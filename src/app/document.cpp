@@ -7,17 +7,16 @@
 #include <vector>
 
 #include "catalogue.h"
-#include "editor.h"
+#include "editor_window.h"
 #include "failure.h"
 #include "file_dialog.h"
 #include "file_io.h"
 #include "history.h"
 #include "portrait_file.h"
-#include "recent_files.h"
+#include "recent_menu.h"
 #include "settings.h"
 #include "text.h"
 #include "texts.h"
-#include "unsaved.h"
 
 std::wstring portraitFilePath;
 
@@ -233,7 +232,6 @@ FileQuestion PortraitQuestion(HWND editor, bool save) {
 }  // namespace
 
 int OpenPortraitCommand(HWND editor) {
-  if (!ConfirmDiscardChanges(editor)) return 0;
   FileAnswer answer;
   return askFile(PortraitQuestion(editor, false), &answer) && OpenPortraitFile(editor, answer.path);
 }
@@ -256,12 +254,12 @@ void OpenStartFile(HWND editor, const wchar_t *commandLine) {
   LocalFree(arguments);
 }
 
-void OpenDroppedFile(HWND editor, HDROP drop) {
+std::wstring DroppedFilePath(HDROP drop) {
   UINT length = DragQueryFileW(drop, 0, nullptr, 0);
   std::wstring path(length, L'\0');
   bool named = length > 0 && DragQueryFileW(drop, 0, &path[0], length + 1) == length;
   DragFinish(drop);
-  if (named && ConfirmDiscardChanges(editor)) OpenPortraitFile(editor, path);
+  return named ? path : std::wstring();
 }
 
 std::wstring ProgramCaption(HWND editor) {

@@ -42,9 +42,8 @@ void TakePortrait(HWND editor, PortraitState state, const std::wstring &path, bo
 // leaves any earlier file as it was, and is shown). Returns 1 when written.
 int SavePortraitFile(HWND editor, const std::wstring &path);
 
-// The menu's commands: open (asks which file, after asking whether to save
-// the changes), save (under the file's name, or asks for one), save as
-// (asks). Return 1 when done.
+// The menu's commands: open (asks which file), save (under the file's name,
+// or asks for one), save as (asks). Return 1 when done.
 int OpenPortraitCommand(HWND editor);
 int SavePortraitCommand(HWND editor, bool askName);
 
@@ -53,9 +52,9 @@ int SavePortraitCommand(HWND editor, bool askName);
 // started, without an argument.
 void OpenStartFile(HWND editor, const wchar_t *commandLine);
 
-// A file dropped on the editor: the first of them is opened, after asking
-// whether to save the changes.
-void OpenDroppedFile(HWND editor, HDROP drop);
+// The first file of a drop on the editor, which is then released; empty
+// when it names none.
+std::wstring DroppedFilePath(HDROP drop);
 
 // The title bar: the portrait file's name before the program's caption,
 // once there is a file, and a * in front while the portrait has changes

@@ -1,8 +1,8 @@
 #include "drag.h"
 
-#include "commands.h"
+#include "edit_commands.h"
 #include "compositor.h"
-#include "editor.h"
+#include "editor_window.h"
 #include "edit_rules.h"
 #include "history.h"
 #include "hit_test.h"
@@ -14,6 +14,7 @@ namespace {
 // The drag going on, if any.
 struct Drag {
   bool active;
+  HWND window;             // the editor the part is dragged on
   PartHit hit;
   bool backHair;           // the back hair is moved itself, without the piece copy
   POINT pointer;           // where the button went down
@@ -23,7 +24,6 @@ struct Drag {
 };
 Drag drag;
 
-int wheelRest;  // a partial notch carried to the next turn
 HCURSOR moveCursor;
 
 // The part drawn at client point (x, y) of window; a failure to read its
@@ -55,21 +55,14 @@ const PartSlot &DraggedPart() {
 void RepaintMove() {
   RECT rects[2] = {drag.shown, PartBounds(DraggedPart())};
   drag.shown = rects[1];
-  RepaintRects(editorWindow, rects, 2);
+  RepaintRects(drag.window, rects, 2);
 }
 
 // Stops the drag and lets the mouse go; the capture's end comes back as a
 // call of FinishDrag, which then finds no drag.
 void StopDrag() {
   drag.active = false;
-  if (GetCapture() == editorWindow) ReleaseCapture();
-}
-
-bool OverCanvas(HWND window, POINT client) {
-  RECT frame, canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
-  GetWindowRect(GetDlgItem(window, IDC_CANVAS_FRAME), &frame);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
-  return PtInRect(&frame, client) || PtInRect(&canvas, client);
+  if (GetCapture() == drag.window) ReleaseCapture();
 }
 
 }  // namespace
@@ -79,26 +72,13 @@ void LoadDragCursor() {
   if (!moveCursor) moveCursor = LoadCursor(nullptr, IDC_SIZEALL);
 }
 
-void RepaintRects(HWND window, const RECT *rects, int count) {
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  if (!region) return;
-  for (int i = 0; i < count; ++i) {
-    if (IsRectEmpty(&rects[i])) continue;
-    HRGN part = CreateRectRgnIndirect(&rects[i]);
-    if (!part) continue;
-    CombineRgn(region, region, part, RGN_OR);
-    DeleteObject(part);
-  }
-  RedrawWindow(window, nullptr, region, RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
-  DeleteObject(region);
-}
-
 bool BeginDrag(HWND window, int x, int y) {
   FinishDrag(window);
   PartHit hit = PartShownAt(window, x, y);
   if (hit.slot < 0) return false;
   MakeCurrent(window, hit);
   RepaintEditor(window);
+  drag.window = window;
   drag.hit = hit;
   drag.backHair = hit.slot == CAT_BACK_HAIR;
   drag.pointer = {x, y};
@@ -147,20 +127,3 @@ bool SetDragCursor(HWND window, int x, int y) {
   return true;
 }
 
-void TurnWheel(HWND window, int delta, unsigned keys, int x, int y) {
-  POINT client = {x, y};
-  ScreenToClient(window, &client);
-  if (!OverCanvas(window, client)) {
-    wheelRest = 0;
-    return;
-  }
-  unsigned up = IDC_PART_LARGER, down = IDC_PART_SMALLER;
-  if (keys & MK_CONTROL) {
-    up = IDC_ROTATE_RIGHT, down = IDC_ROTATE_LEFT;
-  } else if (keys & MK_SHIFT) {
-    up = IDC_PART_WIDER, down = IDC_PART_NARROWER;
-  }
-  wheelRest += delta;
-  for (; wheelRest >= WHEEL_DELTA; wheelRest -= WHEEL_DELTA) HandleEditorCommand(window, up);
-  for (; wheelRest <= -WHEEL_DELTA; wheelRest += WHEEL_DELTA) HandleEditorCommand(window, down);
-}

@@ -1,6 +1,5 @@
-// Direct handling of the portrait on the canvas: a part dragged with the
-// mouse, the wheel sizing and turning the current part, and the pointer
-// that shows a part can be grabbed.
+// A part dragged on the canvas with the mouse, and the pointer that shows a
+// part can be grabbed.
 #pragma once
 
 #include <windows.h>
@@ -29,13 +28,3 @@ void CancelDrag(HWND window);
 // The cursor for the editor's client area at client point (x, y): the move
 // cursor over a part. Returns false, setting nothing, elsewhere.
 bool SetDragCursor(HWND window, int x, int y);
-
-// A turn of the wheel, delta in the platform's units (120 a notch, partial
-// turns added up), with the keys held (MK_SHIFT, MK_CONTROL), the pointer
-// at screen point (x, y): over the canvas, one step of 拡大 / 縮小 per notch,
-// with Shift of 横広 / 横縮, with Ctrl of 右回 / 左回, each a command of its own.
-void TurnWheel(HWND window, int delta, unsigned keys, int x, int y);
-
-// Repaints the client area within the given rectangles, but not the
-// controls, before returning.
-void RepaintRects(HWND window, const RECT *rects, int count);

@@ -10,6 +10,7 @@
 #include "compositor.h"
 #include "document.h"
 #include "drag.h"
+#include "editor_window.h"
 #include "failure.h"
 #include "frame.h"
 #include "history.h"
@@ -17,16 +18,15 @@
 #include "palette.h"
 #include "part_file.h"
 #include "portrait.h"
-#include "recent_files.h"
+#include "recent_menu.h"
 #include "recovery.h"
 #include "resource.h"
 #include "selection.h"
 #include "text.h"
 #include "texts.h"
 #include "unsaved.h"
+#include "wheel.h"
 
-HINSTANCE appInstance;
-HWND editorWindow;
 
 namespace {
 
@@ -106,12 +106,6 @@ void RunMessageLoop() {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-}
-
-void RepaintEditor(HWND window) {
-  // The controls do not change with the portrait: they are left to paint
-  // themselves only when they need to, and the frame's copy keeps off them.
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
 }
 
 namespace {

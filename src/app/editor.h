@@ -5,9 +5,8 @@
 #include <windows.h>
 
 #include "dib24.h"
+#include "editor_window.h"
 
-extern HINSTANCE appInstance;
-extern HWND editorWindow;
 
 // Reads the current directory into baseDir. Returns 0 (and shows why) when
 // it does not fit.
@@ -48,7 +47,3 @@ void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels = nullptr);
 // placed on the portrait, a part on the window is grabbed and dragged; every
 // other click ends with a repaint.
 void OnLButtonDown(HWND window, int x, int y);
-
-// Redraws the whole client area, palette and portrait, before returning;
-// the controls are left as they are.
-void RepaintEditor(HWND window);

@@ -1,14 +1,12 @@
-// The portrait files opened or saved lately, newest first, in the File menu
-// (between the picture commands and the association's items) and kept
-// between runs in the settings (see settings.h).
+// The portrait files opened or saved lately, newest first: the list and its
+// rules. The File menu shows it (recent_menu.h) and the settings keep it
+// between runs (settings.h).
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
-
-#include "settings.h"
 
 const int RECENT_FILES_MAX = 8;
 
@@ -31,17 +29,3 @@ FileList WithoutRecentFile(FileList list, const std::wstring &path);
 // The menu text of entry index (from 0): "&1 name", the file's name with
 // any & doubled so that only the number is a mnemonic.
 std::wstring RecentMenuText(int index, const std::wstring &path);
-
-// Puts recentFiles into editor's File menu, or a greyed line saying there are
-// none; a window without that menu is left alone.
-void ShowRecentFiles(HWND editor);
-
-// A portrait file opened (FOLDER_OPEN) or saved (FOLDER_SAVE) at path: it
-// goes to the front of the list and its folder becomes the last of kind;
-// the menu and the settings file follow.
-void NotePortraitFile(HWND editor, const std::wstring &path, FolderKind kind);
-
-// The command of recent entry index: opens that file through
-// OpenPortraitFile. A file that is no longer there is taken off the list,
-// and a message names it. Returns 1 when the portrait was opened.
-int OpenRecentFile(HWND editor, int index);

@@ -1,13 +1,15 @@
 #include "unsaved.h"
 
 #include "catalogue.h"
-#include "commands.h"
+#include "edit_commands.h"
 #include "document.h"
 #include "drag.h"
-#include "editor.h"
+#include "editor_window.h"
 #include "history.h"
+#include "failure.h"
 #include "question.h"
-#include "recovery.h"
+#include "recent_menu.h"
+#include "settings.h"
 #include "resource.h"
 #include "text.h"
 #include "texts.h"
@@ -61,4 +63,27 @@ void NewPortrait(HWND editor) {
   RepaintEditor(editor);
 }
 
+int OpenPortraitAsking(HWND editor) { return ConfirmDiscardChanges(editor) && OpenPortraitCommand(editor); }
+
+void OpenDroppedFile(HWND editor, HDROP drop) {
+  std::wstring path = DroppedFilePath(drop);
+  if (!path.empty() && ConfirmDiscardChanges(editor)) OpenPortraitFile(editor, path);
+}
+
 BOOL MayEndSession(HWND editor) { return ConfirmDiscardChanges(editor) ? TRUE : FALSE; }
+
+int OpenRecentFile(HWND editor, int index) {
+  if (index < 0 || index >= static_cast<int>(recentFiles.size())) return 0;
+  std::wstring path = recentFiles[index];
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  DWORD error = GetLastError();
+  // Other failures (a locked or unreachable file) are the opening's to report.
+  bool gone = attributes == INVALID_FILE_ATTRIBUTES ? error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                                                    : (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  if (!gone) return ConfirmDiscardChanges(editor) && OpenPortraitFile(editor, path);
+  recentFiles = WithoutRecentFile(recentFiles, path);
+  ShowRecentFiles(editor);
+  WriteSettings();
+  ShowFailure(editor, (std::string(TEXT_RECENT_MISSING) + "\n" + ToProgramText(path)).c_str(), CAPTION_PORTRAIT_FILE);
+  return 0;
+}

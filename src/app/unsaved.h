@@ -1,6 +1,8 @@
 // Work is never thrown away without a word: before the editor closes, a new
-// portrait starts or another file is opened, a portrait with changes not
-// saved is offered to be saved first.
+// portrait starts or another file is opened (from the menu, a drop or the
+// recent files), a portrait with changes not saved is offered to be saved
+// first. These commands sit above the portrait file's, the drag's and the
+// edit commands.
 #pragma once
 
 #include <windows.h>
@@ -25,6 +27,13 @@ void CloseEditor(HWND editor);
 // 新規作成: once work may be thrown away, the empty portrait of the start,
 // as a fresh editor shows it, with nothing to undo and no file.
 void NewPortrait(HWND editor);
+
+// The menu's open, a dropped file (the first of a drop, which is released)
+// and a recent file: each once work may be thrown away. The first returns
+// 1 when a file was opened.
+int OpenPortraitAsking(HWND editor);
+void OpenDroppedFile(HWND editor, HDROP drop);
+int OpenRecentFile(HWND editor, int index);
 
 // The end of the Windows session asks first (WM_QUERYENDSESSION): returns
 // TRUE when the session may end.

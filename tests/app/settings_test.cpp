@@ -10,6 +10,7 @@
 #include "association.h"
 #include "image_export.h"
 #include "recent_files.h"
+#include "unsaved.h"
 #include "support/test_support.h"
 #include "text.h"
 #include "texts.h"

@@ -1,0 +1,117 @@
+#include "edit_commands.h"
+
+#include "colour_dialog.h"
+#include "editor_window.h"
+#include "history.h"
+#include "resource.h"
+
+namespace {
+
+// The part edit of each part button, in PartEdit's order.
+const unsigned PART_EDIT_BUTTONS[] = {
+    IDC_PART_WIDER, IDC_PART_NARROWER, IDC_PART_TALLER, IDC_PART_SHORTER, IDC_PART_LARGER,
+    IDC_PART_SMALLER, IDC_MOVE_UP, IDC_MOVE_DOWN, IDC_MOVE_LEFT, IDC_MOVE_RIGHT,
+    IDC_ROTATE_RIGHT, IDC_ROTATE_LEFT, IDC_ANGLE_ZERO,
+};
+
+// The part edit of a button id, or -1.
+int PartEditOf(unsigned id) {
+  for (int edit = EDIT_WIDER; edit <= EDIT_ANGLE_ZERO; ++edit)
+    if (PART_EDIT_BUTTONS[edit] == id) return edit;
+  return -1;
+}
+
+bool IsPartCommand(unsigned id) { return PartEditOf(id) >= 0; }
+
+bool IsBaseCommand(unsigned id) { return id >= IDC_BASE_WIDER && id <= IDC_BASE_SHORTER; }
+
+int BackHairChecked(HWND window) {
+  return SendMessageA(GetDlgItem(window, IDC_BACK_HAIR), BM_GETCHECK, 0, 0) != 0;
+}
+
+void EnableControl(HWND window, int id, bool enable) {
+  EnableWindow(GetDlgItem(window, id), enable ? TRUE : FALSE);
+}
+
+}  // namespace
+
+void ApplyPartCommand(unsigned id, int backHairChecked) {
+  int edit = PartEditOf(id);
+  if (edit >= 0) ApplyPartEdit(static_cast<PartEdit>(edit), backHairChecked);
+}
+
+int ApplyBaseCommand(unsigned id) {
+  if (!IsBaseCommand(id)) return 0;
+  // The base buttons' ids follow BaseEdit's order.
+  return ApplyBaseEdit(static_cast<BaseEdit>(id - IDC_BASE_WIDER));
+}
+
+void ApplyColourCommand(HWND owner, ColourChooser chooser) {
+  LoadCurrentPiece();
+  PartSlot &slot = LayerTable[currentCategory];
+  chooser(owner, slot.red, slot.green, slot.blue);
+  if (currentCategory == CAT_HAIR) MatchBackHairColour();
+  StoreCurrentPiece();
+}
+
+void ShowCategoryControls(HWND window) {
+  EnableControl(window, IDC_FRONT_HAIR, currentCategory == CAT_HAIR);
+  EnableControl(window, IDC_BACK_HAIR, currentCategory == CAT_HAIR);
+  EnableControl(window, IDC_NEXT_PIECE, currentCategory == CAT_OTHER);
+  EnableControl(window, IDC_PREVIOUS_PIECE, currentCategory == CAT_OTHER);
+}
+
+void FocusCategoryButton(HWND window) {
+  HWND focus = GetFocus();
+  if (focus == window || IsChild(window, focus))
+    SetFocus(GetDlgItem(window, IDC_CATEGORY_BASE + (currentCategory > 0 ? currentCategory : CAT_FACE)));
+}
+
+bool ApplyEditCommand(HWND window, unsigned id) {
+  if (IsPartCommand(id)) {
+    ApplyPartCommand(id, BackHairChecked(window));
+    RepaintEditor(window);
+    return true;
+  }
+  if (IsBaseCommand(id)) {
+    if (ApplyBaseCommand(id)) RepaintEditor(window);
+    return true;
+  }
+  if (id > IDC_CATEGORY_BASE && id <= IDC_CATEGORY_GLASSES) {
+    ChooseCategory(id - IDC_CATEGORY_BASE);
+    RepaintEditor(window);
+    ShowCategoryControls(window);
+    FocusCategoryButton(window);
+    return true;
+  }
+  switch (id) {
+    case IDC_OFF:
+      SwitchCurrentPartOff();
+      break;
+    case IDC_COLOUR:
+      ApplyColourCommand(window, ChoosePartColour);
+      break;
+    case IDC_NEXT_PIECE:
+      SelectNextPiece();
+      break;
+    case IDC_PREVIOUS_PIECE:
+      SelectPreviousPiece();
+      break;
+    case IDC_NEXT_PAGE:
+      ShowNextPage();
+      break;
+    case IDC_PREVIOUS_PAGE:
+      ShowPreviousPage();
+      break;
+    default:
+      return false;
+  }
+  RepaintEditor(window);
+  return true;
+}
+
+void RunEditCommand(HWND window, unsigned id) {
+  PortraitState before = CurrentPortrait();
+  ApplyEditCommand(window, id);
+  RecordChange(before);
+}

@@ -1,0 +1,40 @@
+#include "wheel.h"
+
+#include "drag.h"
+#include "edit_commands.h"
+#include "portrait.h"
+#include "resource.h"
+
+namespace {
+
+int wheelRest;  // a partial notch carried to the next turn
+
+// Over the canvas's frame or the canvas itself (a widened base reaches
+// beyond the frame).
+bool OverCanvas(HWND window, POINT client) {
+  RECT frame, canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
+  GetWindowRect(GetDlgItem(window, IDC_CANVAS_FRAME), &frame);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
+  return PtInRect(&frame, client) || PtInRect(&canvas, client);
+}
+
+}  // namespace
+
+void TurnWheel(HWND window, int delta, unsigned keys, int x, int y) {
+  POINT client = {x, y};
+  ScreenToClient(window, &client);
+  if (!OverCanvas(window, client)) {
+    wheelRest = 0;
+    return;
+  }
+  unsigned up = IDC_PART_LARGER, down = IDC_PART_SMALLER;
+  if (keys & MK_CONTROL) {
+    up = IDC_ROTATE_RIGHT, down = IDC_ROTATE_LEFT;
+  } else if (keys & MK_SHIFT) {
+    up = IDC_PART_WIDER, down = IDC_PART_NARROWER;
+  }
+  FinishDrag(window);
+  wheelRest += delta;
+  for (; wheelRest >= WHEEL_DELTA; wheelRest -= WHEEL_DELTA) RunEditCommand(window, up);
+  for (; wheelRest <= -WHEEL_DELTA; wheelRest += WHEEL_DELTA) RunEditCommand(window, down);
+}
