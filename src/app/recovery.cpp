@@ -10,6 +10,7 @@
 #include "file_dialog.h"
 #include "history.h"
 #include "question.h"
+#include "settings.h"
 #include "text.h"
 #include "texts.h"
 
@@ -108,7 +109,7 @@ std::wstring RecoveryFolder() {
   if (folder.empty()) {
     wchar_t *local = nullptr;
     if (SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_CREATE, nullptr, &local) == S_OK) {
-      folder = std::wstring(local) + L"\\Nigaoe";
+      folder = std::wstring(local) + L"\\" + PROGRAM_FOLDER_NAME;
       CreateDirectoryW(folder.c_str(), nullptr);
       folder += L"\\Recovery";
     }

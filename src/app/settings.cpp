@@ -12,7 +12,6 @@ std::wstring lastFolders[FOLDER_KINDS];
 namespace {
 
 const wchar_t SETTINGS_NAME[] = L"nigaoe.ini";
-const wchar_t PROGRAM_FOLDER_NAME[] = L"Nigaoe";
 // A settings file is well under a kilobyte; a larger one is something else.
 const DWORD SETTINGS_FILE_MAX_BYTES = 64 * 1024;
 const wchar_t *const FOLDER_KEYS[FOLDER_KINDS] = {L"Open", L"Save", L"Export"};

@@ -14,6 +14,10 @@
 // sets it at start (UseProgramSettings).
 extern std::wstring settingsFolder;
 
+// The program's own folder in the user's application data, roaming (the
+// settings) and local (the recovery files).
+const wchar_t PROGRAM_FOLDER_NAME[] = L"Nigaoe";
+
 enum FolderKind { FOLDER_OPEN, FOLDER_SAVE, FOLDER_EXPORT, FOLDER_KINDS };
 
 // The last folder of each kind; empty until there is one.
