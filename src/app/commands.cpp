@@ -19,6 +19,7 @@
 #include "catalogue.h"
 #include "resource.h"
 #include "unsaved.h"
+#include "zoom_view.h"
 
 namespace {
 
@@ -200,7 +201,7 @@ void HandleEditorCommand(HWND window, unsigned id) {
     return;
   }
   FinishDrag(window);
-  if (HandleFileCommand(window, id)) return;
+  if (HandleFileCommand(window, id) || HandleViewCommand(window, id)) return;
   if (id == IDC_UNDO || id == IDC_REDO) {
     if (id == IDC_UNDO ? UndoChange() : RedoChange()) RepaintEditor(window);
     return;

@@ -8,6 +8,7 @@
 #include "hit_test.h"
 #include "paint_failure.h"
 #include "resource.h"
+#include "zoom_view.h"
 
 namespace {
 
@@ -29,8 +30,10 @@ HCURSOR moveCursor;
 // The part drawn at client point (x, y) of window; a failure to read its
 // pixels is shown as a paint's is.
 PartHit PartShownAt(HWND window, int x, int y) {
+  if (!ShowsCanvas(x, y)) return {-1, -1, false};
   Failure failure = {};
-  PartHit hit = PartUnderPoint(x, y, &failure);
+  POINT pixel = CanvasPixelAt(x, y);
+  PartHit hit = PartUnderPoint(pixel.x, pixel.y, &failure);
   ShowPaintFailure(window, failure);
   return hit;
 }
@@ -53,8 +56,8 @@ const PartSlot &DraggedPart() {
 
 // Repaints where the part was and where it is now.
 void RepaintMove() {
-  RECT rects[2] = {drag.shown, PartBounds(DraggedPart())};
-  drag.shown = rects[1];
+  RECT rects[2] = {ShownRectOfCanvas(drag.shown), ShownRectOfCanvas(PartBounds(DraggedPart()))};
+  drag.shown = PartBounds(DraggedPart());
   RepaintRects(editorWindow, rects, 2);
 }
 
@@ -66,7 +69,7 @@ void StopDrag() {
 }
 
 bool OverCanvas(HWND window, POINT client) {
-  RECT frame, canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
+  RECT frame, canvas = ShownRectOfCanvas({canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight});
   GetWindowRect(GetDlgItem(window, IDC_CANVAS_FRAME), &frame);
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
   return PtInRect(&frame, client) || PtInRect(&canvas, client);
@@ -101,7 +104,7 @@ bool BeginDrag(HWND window, int x, int y) {
   RepaintEditor(window);
   drag.hit = hit;
   drag.backHair = hit.slot == CAT_BACK_HAIR;
-  drag.pointer = {x, y};
+  drag.pointer = CanvasPixelAt(x, y);
   const PartSlot &part = DraggedPart();
   drag.start = {part.x, part.y};
   drag.shown = PartBounds(part);
@@ -114,7 +117,8 @@ bool BeginDrag(HWND window, int x, int y) {
 
 void DragTo(HWND, int x, int y) {
   if (!drag.active) return;
-  int dx = x - drag.pointer.x, dy = y - drag.pointer.y;
+  POINT pixel = CanvasPixelAt(x, y);
+  int dx = pixel.x - drag.pointer.x, dy = pixel.y - drag.pointer.y;
   if (drag.hit.mirrored) dx = -dx;  // the right copy moves the mirrored way
   PartSlot &slot = BeginPartEdit(drag.backHair);
   int oldX = slot.x, oldY = slot.y;
@@ -152,6 +156,7 @@ void TurnWheel(HWND window, int delta, unsigned keys, int x, int y) {
   ScreenToClient(window, &client);
   if (!OverCanvas(window, client)) {
     wheelRest = 0;
+    if (keys & MK_CONTROL) ZoomByWheel(window, delta);
     return;
   }
   unsigned up = IDC_PART_LARGER, down = IDC_PART_SMALLER;
@@ -160,7 +165,7 @@ void TurnWheel(HWND window, int delta, unsigned keys, int x, int y) {
   } else if (keys & MK_SHIFT) {
     up = IDC_PART_WIDER, down = IDC_PART_NARROWER;
   }
-  wheelRest += delta;
+  wheelRest = BoundedWheelTurn(wheelRest, delta);
   for (; wheelRest >= WHEEL_DELTA; wheelRest -= WHEEL_DELTA) HandleEditorCommand(window, up);
   for (; wheelRest <= -WHEEL_DELTA; wheelRest += WHEEL_DELTA) HandleEditorCommand(window, down);
 }

@@ -24,6 +24,7 @@
 #include "text.h"
 #include "texts.h"
 #include "unsaved.h"
+#include "zoom_view.h"
 
 HINSTANCE appInstance;
 HWND editorWindow;
@@ -142,10 +143,12 @@ void OnInitMenuPopup(HMENU menu) {
   enable(IDC_UNDO, CanUndo());
   enable(IDC_REDO, CanRedo());
   enable(IDC_SAVE_PORTRAIT, PortraitChanged());
+  ShowViewMenu(menu);
 }
 
 void OnInitDialog(HWND window) {
   FitPaletteToCells(window);
+  StartZoom(window);
   LoadDragCursor();
   DragAcceptFiles(window, TRUE);
   ShowRecentFiles(window);
@@ -172,8 +175,8 @@ void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels) {
   RECT client;
   GetClientRect(window, &client);
   FillRect(dc, &client, DialogBackground(window, dc));
-  Failure failure = DrawPartPalette(window, dc);
-  Failure composed = ComposePortrait(window, dc, RGB(255, 255, 255), framePixels);
+  Failure failure = DrawPaletteInView(window, dc);
+  Failure composed = ComposeCanvasView(window, dc, framePixels);
   ShowPaintFailure(window, failure.text ? failure : composed);
   EndPaintFailures();
 }
@@ -212,6 +215,7 @@ void OnPaint(HWND window) {
     DeleteObject(region);
     region = nullptr;
   }
+  ShowCurrentCategory(window);
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
   RECT client;
@@ -236,7 +240,7 @@ void OnPaint(HWND window) {
 }  // namespace
 
 void OnLButtonDown(HWND window, int x, int y) {
-  int index = PaletteIndexAt(x, y);
+  int index = PaletteIndexInView(x, y);
   if (index < 0 && BeginDrag(window, x, y)) return;
   if (index >= 0) {
     PortraitState before = CurrentPortrait();
@@ -264,6 +268,7 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
       CloseEditor(window);
       return 0;
     case WM_DESTROY:
+      EndZoom();
       EndRecovery();
       PostQuitMessage(0);
       return 0;
