@@ -7,7 +7,8 @@
 # coloured from the colour dialog's custom colours. Writes docs/portrait-1.png
 # to docs/portrait-3.png (three times the size, pixels kept square), the
 # first also exported through the menu at 4x as a PNG with a transparent
-# background (docs/portrait-1-4x.png), docs/editor.png and
+# background (docs/portrait-1-4x.png), docs/editor.png, the editor at 4x
+# with the grid (docs/editor-4x.png) and
 # docs/part-library.png (twice the size). Run by hand;
 # builds first when the program is missing. Exits non-zero when a step fails.
 set -euo pipefail
@@ -128,6 +129,14 @@ portrait() {
   sleep 0.5
   import -window root "$out/screen-$n.png"
   where window >"$out/window-$n.txt"
+  if [ "$n" = 3 ]; then  # the same at 4x with the grid, then back to 1x, which the settings keep
+    xdotool key --clearmodifiers ctrl+equal ctrl+equal ctrl+equal
+    sleep 1
+    import -window root "$out/screen-4x.png"
+    where window >"$out/window-4x.txt"
+    xdotool key --clearmodifiers ctrl+0
+    sleep 0.5
+  fi
 
   click button 133  # 保存: capture and preview
   click preview 107 # the preview's 保存
@@ -156,5 +165,7 @@ for n in 1 2 3; do convert "$out/portrait-$n.bmp" -scale 300% "$docs/portrait-$n
 cp "$out/portrait-1-4x.png" "$docs/portrait-1-4x.png"
 read -r left top width height <"$out/window-3.txt"
 convert "$out/screen-3.png" -crop "${width}x${height}+${left}+${top}" +repage "$docs/editor.png"
+read -r left top width height <"$out/window-4x.txt"
+convert "$out/screen-4x.png" -crop "${width}x${height}+${left}+${top}" +repage "$docs/editor-4x.png"
 convert "$overview" -scale 200% "$docs/part-library.png"
-echo "portraits: wrote $docs/portrait-1.png to portrait-3.png, portrait-1-4x.png, editor.png and part-library.png"
+echo "portraits: wrote $docs/portrait-1.png to portrait-3.png, portrait-1-4x.png, editor.png, editor-4x.png and part-library.png"

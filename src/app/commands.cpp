@@ -16,6 +16,7 @@
 #include "text.h"
 #include "texts.h"
 #include "unsaved.h"
+#include "zoom_view.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ void HandleEditorCommand(HWND window, unsigned id) {
     return;
   }
   FinishDrag(window);
-  if (HandleFileCommand(window, id)) return;
+  if (HandleFileCommand(window, id) || HandleViewCommand(window, id)) return;
   if (id == IDC_UNDO || id == IDC_REDO) {
     if (id == IDC_UNDO ? UndoChange() : RedoChange()) RepaintEditor(window);
     return;

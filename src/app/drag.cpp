@@ -8,6 +8,7 @@
 #include "hit_test.h"
 #include "paint_failure.h"
 #include "resource.h"
+#include "zoom_view.h"
 
 namespace {
 
@@ -29,8 +30,10 @@ HCURSOR moveCursor;
 // The part drawn at client point (x, y) of window; a failure to read its
 // pixels is shown as a paint's is.
 PartHit PartShownAt(HWND window, int x, int y) {
+  if (!ShowsCanvas(x, y)) return {-1, -1, false};
   Failure failure = {};
-  PartHit hit = PartUnderPoint(x, y, &failure);
+  POINT pixel = CanvasPixelAt(x, y);
+  PartHit hit = PartUnderPoint(pixel.x, pixel.y, &failure);
   ShowPaintFailure(window, failure);
   return hit;
 }
@@ -53,8 +56,8 @@ const PartSlot &DraggedPart() {
 
 // Repaints where the part was and where it is now.
 void RepaintMove() {
-  RECT rects[2] = {drag.shown, PartBounds(DraggedPart())};
-  drag.shown = rects[1];
+  RECT rects[2] = {ShownRectOfCanvas(drag.shown), ShownRectOfCanvas(PartBounds(DraggedPart()))};
+  drag.shown = PartBounds(DraggedPart());
   RepaintRects(drag.window, rects, 2);
 }
 
@@ -81,7 +84,7 @@ bool BeginDrag(HWND window, int x, int y) {
   drag.window = window;
   drag.hit = hit;
   drag.backHair = hit.slot == CAT_BACK_HAIR;
-  drag.pointer = {x, y};
+  drag.pointer = CanvasPixelAt(x, y);
   const PartSlot &part = DraggedPart();
   drag.start = {part.x, part.y};
   drag.shown = PartBounds(part);
@@ -94,7 +97,8 @@ bool BeginDrag(HWND window, int x, int y) {
 
 void DragTo(HWND, int x, int y) {
   if (!drag.active) return;
-  int dx = x - drag.pointer.x, dy = y - drag.pointer.y;
+  POINT pixel = CanvasPixelAt(x, y);
+  int dx = pixel.x - drag.pointer.x, dy = pixel.y - drag.pointer.y;
   if (drag.hit.mirrored) dx = -dx;  // the right copy moves the mirrored way
   PartSlot &slot = BeginPartEdit(drag.backHair);
   int oldX = slot.x, oldY = slot.y;

@@ -26,6 +26,7 @@
 #include "texts.h"
 #include "unsaved.h"
 #include "wheel.h"
+#include "zoom_view.h"
 
 
 namespace {
@@ -136,10 +137,12 @@ void OnInitMenuPopup(HMENU menu) {
   enable(IDC_UNDO, CanUndo());
   enable(IDC_REDO, CanRedo());
   enable(IDC_SAVE_PORTRAIT, PortraitChanged());
+  ShowViewMenu(menu);
 }
 
 void OnInitDialog(HWND window) {
   FitPaletteToCells(window);
+  StartZoom(window);
   LoadDragCursor();
   DragAcceptFiles(window, TRUE);
   ShowRecentFiles(window);
@@ -153,12 +156,6 @@ void OnInitDialog(HWND window) {
   SetFocus(GetDlgItem(window, IDC_CATEGORY_FACE));
 }
 
-// The brush the dialog's own erase paints its background with.
-HBRUSH DialogBackground(HWND window, HDC dc) {
-  return reinterpret_cast<HBRUSH>(
-      DefWindowProcW(window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));
-}
-
 }  // namespace
 
 void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels) {
@@ -166,8 +163,8 @@ void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels) {
   RECT client;
   GetClientRect(window, &client);
   FillRect(dc, &client, DialogBackground(window, dc));
-  Failure failure = DrawPartPalette(window, dc);
-  Failure composed = ComposePortrait(window, dc, RGB(255, 255, 255), framePixels);
+  Failure failure = DrawPaletteInView(window, dc);
+  Failure composed = ComposeCanvasView(window, dc, framePixels);
   ShowPaintFailure(window, failure.text ? failure : composed);
   EndPaintFailures();
 }
@@ -206,6 +203,7 @@ void OnPaint(HWND window) {
     DeleteObject(region);
     region = nullptr;
   }
+  ShowCurrentCategory(window);
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
   RECT client;
@@ -230,7 +228,7 @@ void OnPaint(HWND window) {
 }  // namespace
 
 void OnLButtonDown(HWND window, int x, int y) {
-  int index = PaletteIndexAt(x, y);
+  int index = PaletteIndexInView(x, y);
   if (index < 0 && BeginDrag(window, x, y)) return;
   if (index >= 0) {
     PortraitState before = CurrentPortrait();
@@ -258,6 +256,7 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
       CloseEditor(window);
       return 0;
     case WM_DESTROY:
+      EndZoom();
       EndRecovery();
       PostQuitMessage(0);
       return 0;

@@ -22,3 +22,8 @@ void RepaintRects(HWND window, const RECT *rects, int count) {
   RedrawWindow(window, nullptr, region, RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
   DeleteObject(region);
 }
+
+HBRUSH DialogBackground(HWND window, HDC dc) {
+  return reinterpret_cast<HBRUSH>(
+      DefWindowProcW(window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));
+}

@@ -14,3 +14,7 @@ void RepaintEditor(HWND window);
 // Repaints the client area within the given rectangles, but not the
 // controls, before returning.
 void RepaintRects(HWND window, const RECT *rects, int count);
+
+// The brush the dialog's own erase paints its background with (the
+// system's: not to be deleted).
+HBRUSH DialogBackground(HWND window, HDC dc);

@@ -5,6 +5,7 @@
 #include "file_dialog.h"
 #include "image_export.h"
 #include "recent_files.h"
+#include "zoom_view.h"
 
 std::wstring settingsFolder;
 std::wstring lastFolders[FOLDER_KINDS];
@@ -94,6 +95,8 @@ void ReadSettings() {
     std::wstring folder = ReadValue(L"Folders", FOLDER_KEYS[kind]);
     if (IsKeepablePath(folder)) lastFolders[kind] = folder;
   }
+  editorZoom = NumberIn(ReadValue(L"View", L"Zoom"), ZOOM_MIN, ZOOM_MAX, editorZoom);
+  editorGrid = NumberIn(ReadValue(L"View", L"Grid"), 0, 1, editorGrid) == 1;
   // Oldest first to the front, so that the list keeps the file's order.
   FileList files;
   for (int i = RECENT_FILES_MAX; i >= 1; --i) {
@@ -110,6 +113,8 @@ void WriteSettings() {
   const wchar_t *file = path.c_str();
   WritePrivateProfileStringW(L"Export", L"Scale", std::to_wstring(exportOptions.scale).c_str(), file);
   WritePrivateProfileStringW(L"Export", L"Transparent", exportOptions.transparent ? L"1" : L"0", file);
+  WritePrivateProfileStringW(L"View", L"Zoom", std::to_wstring(editorZoom).c_str(), file);
+  WritePrivateProfileStringW(L"View", L"Grid", editorGrid ? L"1" : L"0", file);
   for (int kind = 0; kind < FOLDER_KINDS; ++kind)
     WritePrivateProfileStringW(L"Folders", FOLDER_KEYS[kind],
                                lastFolders[kind].empty() ? nullptr : lastFolders[kind].c_str(), file);

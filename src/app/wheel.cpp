@@ -4,6 +4,7 @@
 #include "edit_commands.h"
 #include "portrait.h"
 #include "resource.h"
+#include "zoom_view.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ int wheelRest;  // a partial notch carried to the next turn
 // Over the canvas's frame or the canvas itself (a widened base reaches
 // beyond the frame).
 bool OverCanvas(HWND window, POINT client) {
-  RECT frame, canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
+  RECT frame, canvas = ShownRectOfCanvas({canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight});
   GetWindowRect(GetDlgItem(window, IDC_CANVAS_FRAME), &frame);
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
   return PtInRect(&frame, client) || PtInRect(&canvas, client);
@@ -25,6 +26,7 @@ void TurnWheel(HWND window, int delta, unsigned keys, int x, int y) {
   ScreenToClient(window, &client);
   if (!OverCanvas(window, client)) {
     wheelRest = 0;
+    if (keys & MK_CONTROL) ZoomByWheel(window, delta);
     return;
   }
   unsigned up = IDC_PART_LARGER, down = IDC_PART_SMALLER;
@@ -34,7 +36,7 @@ void TurnWheel(HWND window, int delta, unsigned keys, int x, int y) {
     up = IDC_PART_WIDER, down = IDC_PART_NARROWER;
   }
   FinishDrag(window);
-  wheelRest += delta;
+  wheelRest = BoundedWheelTurn(wheelRest, delta);
   for (; wheelRest >= WHEEL_DELTA; wheelRest -= WHEEL_DELTA) RunEditCommand(window, up);
   for (; wheelRest <= -WHEEL_DELTA; wheelRest += WHEEL_DELTA) RunEditCommand(window, down);
 }

@@ -4,6 +4,7 @@
 #include "texts.h"
 
 CapturedImageRecord CapturedImage = {nullptr, 0, 0};
+HBITMAP (*copyCanvasPixels)(HWND window, int x, int y, int width, int height, Failure *failure) = CopyWindowPixels;
 
 HBITMAP CopyWindowPixels(HWND window, int x, int y, int width, int height, Failure *failure) {
   if (width <= 0 || height <= 0) {
@@ -43,7 +44,7 @@ HBITMAP CopyWindowPixels(HWND window, int x, int y, int width, int height, Failu
 }
 
 int CaptureCanvas(HWND window, int x, int y, int width, int height, Failure *failure) {
-  HBITMAP bitmap = CopyWindowPixels(window, x, y, width, height, failure);
+  HBITMAP bitmap = copyCanvasPixels(window, x, y, width, height, failure);
   if (!bitmap) return 0;
   ReleaseCapturedImage();
   CapturedImage.bitmap = bitmap;

@@ -21,6 +21,12 @@ extern CapturedImageRecord CapturedImage;
 // side is not positive, with the call that failed kept in *failure.
 HBITMAP CopyWindowPixels(HWND window, int x, int y, int width, int height, Failure *failure);
 
+// What CaptureCanvas copies the rectangle with: CopyWindowPixels, unless
+// the window shows its canvas otherwise than at its own size (the editor
+// zoomed), when the editor puts a copy of the same pixels from its 1x
+// picture here.
+extern HBITMAP (*copyCanvasPixels)(HWND window, int x, int y, int width, int height, Failure *failure);
+
 // Puts a copy of the rectangle into CapturedImage and releases the bitmap
 // it replaces: every open preview paints the current capture, so none can
 // paint the old one again. Returns 0, with the failure kept in *failure and

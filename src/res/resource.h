@@ -61,6 +61,20 @@
 #define IDC_RANDOM_PART 171
 #define IDC_CANCEL_DRAG 172
 
+// Editor window: the View menu
+#define IDC_ZOOM_1 190  // 1倍 to 6倍, in order
+#define IDC_ZOOM_2 191
+#define IDC_ZOOM_3 192
+#define IDC_ZOOM_4 193
+#define IDC_ZOOM_5 194
+#define IDC_ZOOM_6 195
+#define IDC_ZOOM_FIRST IDC_ZOOM_1
+#define IDC_ZOOM_LAST IDC_ZOOM_6
+#define IDC_ZOOM_IN 196
+#define IDC_ZOOM_OUT 197
+#define IDC_ZOOM_ONE 198
+#define IDC_GRID 199
+
 // Editor window: category buttons, 5000 + category number
 #define IDC_CATEGORY_BASE 5000
 #define IDC_CATEGORY_FACE 5001

@@ -14,6 +14,7 @@
 //   (g) a move of a 4096 x 4096 part, its page showing
 //   (h) one step of a drag of the nose on the portrait of (a)
 //   (i) where the time of (d) goes, stage by stage
+//   (j) and (k): (a) and (h) with the canvas shown at 4x
 #include <windows.h>
 
 #include <algorithm>
@@ -35,6 +36,7 @@
 #include "palette.h"
 #include "portrait.h"
 #include "resource.h"
+#include "zoom_view.h"
 
 namespace {
 
@@ -303,6 +305,20 @@ int main() {
     h = Median([&](int run) { DragTo(window, grip.x + (run & 1 ? 0 : 1), grip.y); });
     CancelDrag(window);
   }
+  // The same move button and drag step at 4x: the portrait composed at 1x
+  // and enlarged once onto the canvas frame.
+  double a4 = -1, h4 = -1;
+  Command(window, IDC_ZOOM_4);
+  if (CurrentZoomView().zoom == 4) {
+    a4 = MedianMoves(window, {&full})[0];
+    Restore(window, full);
+    POINT at = CanvasToWindow(CurrentZoomView(), grip);
+    if (grip.x >= 0 && BeginDrag(window, at.x, at.y)) {
+      h4 = Median([&](int run) { DragTo(window, at.x + (run & 1 ? 0 : 4), at.y); });
+      CancelDrag(window);
+    }
+  }
+  Command(window, IDC_ZOOM_ONE);
   Restore(window, full);
   double f = Median([&](int) { GlobalFree(MakeBmpFileImage(window, canvasX, canvasY, CANVAS_WIDTH, CANVAS_HEIGHT, nullptr)); });
 
@@ -339,6 +355,8 @@ int main() {
   Row("(f) assembly of the saved file image", f);
   Row(largePlaced ? "(g) click to pixels: a 4096 x 4096 part moved" : "(g) the 4096 x 4096 part was not placed", g);
   Row(h >= 0 ? "(h) one drag step of the nose on the portrait of (a)" : "(h) the nose was not grabbed", h);
+  Row(a4 >= 0 ? "(j) (a) at 4x" : "(j) 4x does not fit the screen", a4);
+  Row(h4 >= 0 ? "(k) (h) at 4x: the pointer moved 4 pixels" : "(k) the nose was not grabbed at 4x", h4);
   Row("R = (a) / ((b) + (c))", a / (b + c));
   Row("(g) / (a)", g / a);
 

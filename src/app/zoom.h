@@ -1,0 +1,70 @@
+// The zoomed canvas: the rules of where everything goes at a zoom of 1x to
+// 6x and of how a window pixel and a canvas pixel answer each other. Plain
+// functions, no window: the window side is zoom_view.h.
+//
+// A canvas pixel is a pixel of the portrait as it stands at 1x, in the
+// editor's 1x client coordinates (canvasX, canvasY and every part's place
+// are in them). At a zoom k the canvas pixel c shows as the k x k block
+// whose top-left corner is ZOOM_ANCHOR + k (c - ZOOM_ANCHOR): the canvas's
+// start corner stays where it is, and the canvas frame grows right and down
+// by what the start canvas gains, so that its margins stay.
+#pragma once
+
+#include <windows.h>
+
+const int ZOOM_MIN = 1;
+const int ZOOM_MAX = 6;
+const int OUTLINE_ZOOM_MIN = 2;  // the outline of the part being edited
+const int GRID_ZOOM_MIN = 3;     // the grid between canvas pixels
+
+// The canvas's start corner (a new portrait's canvasX, canvasY).
+const POINT ZOOM_ANCHOR = {40, 45};
+
+// Where the canvas shows at a zoom: view holds the window pixels that show
+// canvas pixels, at 1x the whole client area (the portrait is drawn over
+// the window as it always was), above it the canvas frame's inside.
+struct ZoomView {
+  int zoom;
+  RECT view;
+};
+
+// The window pixel at the top-left of canvas pixel c's block, and the canvas
+// pixel whose block holds window pixel w (also outside the view: a drag
+// follows the captured pointer anywhere).
+POINT CanvasToWindow(const ZoomView &zoom, POINT c);
+POINT WindowToCanvas(const ZoomView &zoom, POINT w);
+
+// The window pixels of the blocks of a rectangle of canvas pixels, and the
+// smallest rectangle of canvas pixels whose blocks cover a rectangle of
+// window pixels (right and bottom exclusive, empty stays empty).
+RECT CanvasRectToWindow(const ZoomView &zoom, const RECT &c);
+RECT WindowRectToCanvas(const ZoomView &zoom, const RECT &w);
+
+// Whether window pixel w shows a canvas pixel.
+bool InZoomView(const ZoomView &zoom, POINT w);
+
+// The editor at a zoom, from its 1x layout: the canvas frame grown right
+// and down by what the canvas gains, (zoom - 1) x (80 x 100); every other
+// control and the palette's cells moved right and down by the same as one
+// block; the client area and the window grown by it too.
+struct ZoomLayout {
+  SIZE shift;   // what every control but the canvas frame moves by
+  RECT frame;   // the canvas frame
+  RECT view;    // its inside (the frame less its edge), or the whole client at 1x
+  SIZE client;  // the client area's size
+};
+ZoomLayout LayOutZoom(int zoom, const RECT &frame1x, SIZE client1x, int edge);
+
+// Whether the window, outer1x in size at 1x, fits a work area at zoom.
+bool ZoomFits(int zoom, SIZE outer1x, const RECT &workArea);
+
+// A zoom within ZOOM_MIN..ZOOM_MAX: the nearest one.
+int ClampZoom(int zoom);
+
+// At most this many notches of the wheel are taken from one message: a
+// larger turn is cut there, so that the window answers within a frame.
+const int WHEEL_NOTCHES_MAX = 10;
+
+// The turn still to be carried out after adding delta to rest, cut to
+// WHEEL_NOTCHES_MAX notches either way.
+int BoundedWheelTurn(int rest, int delta);

@@ -1,0 +1,313 @@
+#include "zoom_view.h"
+
+#include <utility>
+#include <vector>
+
+#include "capture.h"
+#include "editor_window.h"
+#include "compositor.h"
+#include "frame.h"
+#include "memory_dc.h"
+#include "palette.h"
+#include "parallelogram.h"
+#include "portrait.h"
+#include "resource.h"
+#include "settings.h"
+#include "texts.h"
+
+int editorZoom = 1;
+bool editorGrid = true;
+
+namespace {
+
+// The editor at 1x, as its template and the palette's fit made it.
+struct BaseLayout {
+  HWND window;
+  SIZE client;
+  SIZE outer;
+  RECT frame;
+  std::vector<std::pair<HWND, RECT>> controls;
+};
+BaseLayout base;
+int shownZoom = 1;  // the zoom the window is laid out at
+HFONT boldFont;
+int boldButton;     // the button shown bold, 0 for none
+int zoomWheelRest;  // a partial notch of Ctrl+wheel carried to the next turn
+
+int FrameEdge() { return GetSystemMetrics(SM_CXEDGE); }
+
+ZoomLayout LayoutAt(int zoom) { return LayOutZoom(zoom, base.frame, base.client, FrameEdge()); }
+
+RECT ChildRect(HWND window, HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
+  return r;
+}
+
+RECT WorkArea(HWND window) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) {
+    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return screen;
+  }
+  return info.rcWork;
+}
+
+bool Fits(int zoom) { return base.window && ZoomFits(zoom, base.outer, WorkArea(base.window)); }
+
+// Moves every control and sizes the window for zoom; the window stays where
+// it is unless that would take it past its work area.
+void LayOut(HWND window, int zoom) {
+  ZoomLayout layout = LayoutAt(zoom);
+  for (const auto &control : base.controls) {
+    RECT r = control.second;
+    if (GetDlgCtrlID(control.first) == IDC_CANVAS_FRAME)
+      r = layout.frame;
+    else
+      OffsetRect(&r, layout.shift.cx, layout.shift.cy);
+    SetWindowPos(control.first, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  RECT outer, work = WorkArea(window);
+  GetWindowRect(window, &outer);
+  int width = base.outer.cx + layout.shift.cx, height = base.outer.cy + layout.shift.cy;
+  int left = outer.left + width > work.right ? work.right - width : outer.left;
+  int top = outer.top + height > work.bottom ? work.bottom - height : outer.top;
+  SetWindowPos(window, nullptr, left < work.left ? work.left : left, top < work.top ? work.top : top, width,
+               height, SWP_NOZORDER | SWP_NOACTIVATE);
+  shownZoom = zoom;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// The 1x picture of a rectangle of canvas pixels: the dialog's background,
+// the canvas and the portrait, as the window shows them at 1x, composed in
+// a frame reaching from the client's corner to the rectangle's far edges.
+bool ComposeAtOne(HWND window, HDC like, const RECT &area, Frame *frame, Failure *failure) {
+  if (!OpenFrame(like, area.right, area.bottom, frame, failure)) return false;
+  IntersectClipRect(frame->dc, area.left, area.top, area.right, area.bottom);
+  FillRect(frame->dc, &area, DialogBackground(window, frame->dc));
+  Failure composed = ComposePortrait(window, frame->dc, RGB(255, 255, 255), &frame->pixels);
+  NoteFailure(failure, composed.text, composed.caption);
+  GdiFlush();
+  return true;
+}
+
+// 保存's capture above 1x: the same pixels the 1x window shows there, from a
+// frame composed off the screen (the screen shows them enlarged).
+HBITMAP CopyCanvasPixels(HWND window, int x, int y, int width, int height, Failure *failure) {
+  if (shownZoom == 1 || x < 0 || y < 0 || width <= 0 || height <= 0)
+    return CopyWindowPixels(window, x, y, width, height, failure);
+  HDC windowDC = GetDC(window);
+  if (!windowDC) return CopyWindowPixels(window, x, y, width, height, failure);
+  HBITMAP bitmap = nullptr;
+  Frame frame;
+  // A part that cannot be drawn was shown by the paint; only a frame that
+  // cannot be made fails the capture.
+  Failure made = {};
+  if (ComposeAtOne(window, windowDC, {x, y, x + width, y + height}, &frame, &made)) {
+    bitmap = CreateCompatibleBitmap(windowDC, width, height);
+    if (!bitmap) NoteFailure(failure, TEXT_FAILED, CAPTION_CREATE_BITMAP);
+    HDC memoryDC = bitmap ? CreateMemoryDC(windowDC, failure) : nullptr;
+    if (memoryDC) {
+      HGDIOBJ previous = SelectObject(memoryDC, bitmap);
+      BitBlt(memoryDC, 0, 0, width, height, frame.dc, x, y, SRCCOPY);
+      SelectObject(memoryDC, previous);
+      DeleteMemoryDC(memoryDC);
+    } else if (bitmap) {
+      DeleteObject(bitmap);
+      bitmap = nullptr;
+    }
+    CloseFrame(&frame);
+  } else {
+    NoteFailure(failure, made.text, made.caption);
+  }
+  ReleaseDC(window, windowDC);
+  return bitmap;
+}
+
+// Enlarges the frame's pixels of area (canvas pixels) zoom times into to,
+// whose top-left is area's top-left block; from GRID_ZOOM_MIN up with the
+// grid, a faint line along the top and left of every block of the canvas.
+void Enlarge(const Pixels24 &from, const RECT &area, int zoom, bool grid, Pixels24 &to) {
+  RECT canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
+  for (int y = 0; y < to.height; ++y) {
+    int sy = area.top + y / zoom;
+    const unsigned char *row = PixelAddress(from, 0, sy);
+    unsigned char *out = PixelAddress(to, 0, y);
+    for (int x = 0; x < to.width; ++x, out += 3) {
+      int sx = area.left + x / zoom;
+      const unsigned char *p = row + 3 * sx;
+      bool line = grid && (x % zoom == 0 || y % zoom == 0) && PtInRect(&canvas, {sx, sy});
+      for (int c = 0; c < 3; ++c) out[c] = line ? static_cast<unsigned char>(p[c] + (128 - p[c]) / 6) : p[c];
+    }
+  }
+}
+
+// The part the buttons edit now, or null: the front or back hair as the
+// radio says, the piece being edited for the other pieces.
+const PartSlot *EditedPart(HWND window) {
+  if (currentCategory <= CAT_BACK_HAIR || currentCategory > CAT_GLASSES) return nullptr;
+  if (currentCategory == CAT_OTHER) return &PieceTable[currentPiece];
+  if (currentCategory == CAT_HAIR && IsDlgButtonChecked(window, IDC_BACK_HAIR) == BST_CHECKED)
+    return &LayerTable[CAT_BACK_HAIR];
+  return &LayerTable[currentCategory];
+}
+
+// The platform's dotted focus outline just outside each copy of the part
+// being edited.
+void DrawEditedOutline(HWND window, HDC dc, const ZoomView &zoom) {
+  const PartSlot *part = EditedPart(window);
+  if (!part) return;
+  for (bool mirrored : {false, true}) {
+    POINT corners[3];
+    if (!PartCopyCorners(*part, mirrored, corners)) continue;
+    RECT r = CanvasRectToWindow(zoom, ParallelogramBounds(corners));
+    if (IsRectEmpty(&r)) continue;
+    InflateRect(&r, 1, 1);
+    DrawFocusRect(dc, &r);
+  }
+}
+
+}  // namespace
+
+void StartZoom(HWND window) {
+  base = BaseLayout{window, {0, 0}, {0, 0}, {0, 0, 0, 0}, {}};
+  RECT client, outer;
+  GetClientRect(window, &client);
+  GetWindowRect(window, &outer);
+  base.client = {client.right, client.bottom};
+  base.outer = {outer.right - outer.left, outer.bottom - outer.top};
+  base.frame = ChildRect(window, GetDlgItem(window, IDC_CANVAS_FRAME));
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    base.controls.push_back({child, ChildRect(window, child)});
+  shownZoom = 1;
+  boldButton = 0;
+  LOGFONTW font;
+  HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+  if (!boldFont && dialogFont && GetObjectW(dialogFont, sizeof font, &font)) {
+    font.lfWeight = FW_BOLD;
+    boldFont = CreateFontIndirectW(&font);
+  }
+  copyCanvasPixels = CopyCanvasPixels;
+  editorZoom = ClampZoom(editorZoom);
+  int zoom = editorZoom;
+  while (zoom > 1 && !Fits(zoom)) --zoom;
+  if (zoom > 1) LayOut(window, zoom);
+}
+
+void EndZoom() {
+  copyCanvasPixels = CopyWindowPixels;
+  // The buttons keep the font only while the window lives.
+  if (boldFont) DeleteObject(boldFont);
+  boldFont = nullptr;
+  boldButton = 0;
+  base = BaseLayout{};
+  shownZoom = 1;
+}
+
+ZoomView CurrentZoomView() {
+  ZoomLayout layout = LayoutAt(shownZoom);
+  return {shownZoom, layout.view};
+}
+
+POINT CanvasPixelAt(int x, int y) { return WindowToCanvas(CurrentZoomView(), {x, y}); }
+
+bool ShowsCanvas(int x, int y) { return shownZoom == 1 || InZoomView(CurrentZoomView(), {x, y}); }
+
+RECT ShownRectOfCanvas(const RECT &canvas) {
+  RECT shown = CanvasRectToWindow(CurrentZoomView(), canvas);
+  if (shownZoom >= OUTLINE_ZOOM_MIN && !IsRectEmpty(&shown)) InflateRect(&shown, 2, 2);
+  return shown;
+}
+
+bool HandleViewCommand(HWND window, unsigned id) {
+  int zoom;
+  if (id >= IDC_ZOOM_FIRST && id <= IDC_ZOOM_LAST)
+    zoom = ZOOM_MIN + static_cast<int>(id - IDC_ZOOM_FIRST);
+  else if (id == IDC_ZOOM_IN)
+    zoom = shownZoom + 1;
+  else if (id == IDC_ZOOM_OUT)
+    zoom = shownZoom - 1;
+  else if (id == IDC_ZOOM_ONE)
+    zoom = 1;
+  else if (id == IDC_GRID) {
+    editorGrid = !editorGrid;
+    if (shownZoom >= GRID_ZOOM_MIN) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    WriteSettings();
+    return true;
+  } else {
+    return false;
+  }
+  if (zoom < ZOOM_MIN || zoom > ZOOM_MAX || zoom == shownZoom || !Fits(zoom)) return true;
+  LayOut(window, zoom);
+  editorZoom = zoom;
+  WriteSettings();
+  return true;
+}
+
+void ShowViewMenu(HMENU menu) {
+  auto enable = [menu](unsigned id, bool on) {
+    EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+  };
+  for (int zoom = ZOOM_MIN; zoom <= ZOOM_MAX; ++zoom) enable(IDC_ZOOM_FIRST + zoom - ZOOM_MIN, Fits(zoom));
+  CheckMenuRadioItem(menu, IDC_ZOOM_FIRST, IDC_ZOOM_LAST, IDC_ZOOM_FIRST + shownZoom - ZOOM_MIN, MF_BYCOMMAND);
+  enable(IDC_ZOOM_IN, shownZoom < ZOOM_MAX && Fits(shownZoom + 1));
+  enable(IDC_ZOOM_OUT, shownZoom > ZOOM_MIN);
+  enable(IDC_ZOOM_ONE, shownZoom > ZOOM_MIN);
+  CheckMenuItem(menu, IDC_GRID, MF_BYCOMMAND | (editorGrid ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void ZoomByWheel(HWND window, int delta) {
+  zoomWheelRest = BoundedWheelTurn(zoomWheelRest, delta);
+  for (; zoomWheelRest >= WHEEL_DELTA; zoomWheelRest -= WHEEL_DELTA) HandleViewCommand(window, IDC_ZOOM_IN);
+  for (; zoomWheelRest <= -WHEEL_DELTA; zoomWheelRest += WHEEL_DELTA) HandleViewCommand(window, IDC_ZOOM_OUT);
+}
+
+Failure DrawPaletteInView(HWND window, HDC dc) {
+  ZoomLayout layout = LayoutAt(shownZoom);
+  POINT old;
+  SetViewportOrgEx(dc, layout.shift.cx, layout.shift.cy, &old);
+  Failure failure = DrawPartPalette(window, dc);
+  SetViewportOrgEx(dc, old.x, old.y, nullptr);
+  return failure;
+}
+
+int PaletteIndexInView(int x, int y) {
+  ZoomLayout layout = LayoutAt(shownZoom);
+  return PaletteIndexAt(x - layout.shift.cx, y - layout.shift.cy);
+}
+
+Failure ComposeCanvasView(HWND window, HDC dc, const Pixels24 *framePixels) {
+  if (shownZoom == 1) return ComposePortrait(window, dc, RGB(255, 255, 255), framePixels);
+  Failure failure = {};
+  ZoomView zoom = CurrentZoomView();
+  RECT clip, shown;
+  if (GetClipBox(dc, &clip) == ERROR || !IntersectRect(&shown, &clip, &zoom.view)) return failure;
+  RECT area = WindowRectToCanvas(zoom, shown), target = CanvasRectToWindow(zoom, area);
+  Frame one, enlarged;
+  if (!ComposeAtOne(window, dc, area, &one, &failure)) return failure;
+  if (OpenFrame(dc, target.right - target.left, target.bottom - target.top, &enlarged, &failure)) {
+    Enlarge(one.pixels, area, zoom.zoom, editorGrid && zoom.zoom >= GRID_ZOOM_MIN, enlarged.pixels);
+    int saved = SaveDC(dc);
+    IntersectClipRect(dc, zoom.view.left, zoom.view.top, zoom.view.right, zoom.view.bottom);
+    BitBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, enlarged.dc, 0, 0,
+           SRCCOPY);
+    DrawEditedOutline(window, dc, zoom);
+    RestoreDC(dc, saved);
+    CloseFrame(&enlarged);
+  }
+  CloseFrame(&one);
+  return failure;
+}
+
+void ShowCurrentCategory(HWND window) {
+  int id = currentCategory > CAT_BACK_HAIR && currentCategory <= CAT_GLASSES ? IDC_CATEGORY_BASE + currentCategory : 0;
+  if (id == boldButton || !boldFont) return;
+  LPARAM redraw = TRUE;
+  if (boldButton)
+    SendDlgItemMessageW(window, boldButton, WM_SETFONT, SendMessageW(window, WM_GETFONT, 0, 0), redraw);
+  if (id) SendDlgItemMessageW(window, id, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont), redraw);
+  boldButton = id;
+}

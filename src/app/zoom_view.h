@@ -1,0 +1,63 @@
+// The editor's zoom on the window: the View menu's state and commands, the
+// layout applied to the controls, the canvas painted at the zoom, and the
+// mapping of the window's points to canvas pixels that every action on the
+// canvas goes through. The rules themselves are in zoom.h.
+#pragma once
+
+#include <windows.h>
+
+#include "dib24.h"
+#include "failure.h"
+#include "zoom.h"
+
+// The zoom chosen (1 to 6) and whether the grid shows from GRID_ZOOM_MIN
+// up; kept between runs with the settings.
+extern int editorZoom;
+extern bool editorGrid;
+
+// With the editor's 1x layout in place: keeps it, makes the bold font of the
+// current category's button, lets 保存's capture compose its 1x picture off
+// the screen, and lays the window out at editorZoom (or the largest zoom
+// below it that fits the monitor).
+void StartZoom(HWND window);
+
+// Releases what StartZoom made; the window is going.
+void EndZoom();
+
+// The zoom on show now and where the canvas shows.
+ZoomView CurrentZoomView();
+
+// The canvas pixel under client point (x, y), and whether the point shows
+// one (at 1x every point of the client area does).
+POINT CanvasPixelAt(int x, int y);
+bool ShowsCanvas(int x, int y);
+
+// The client pixels that show a rectangle of canvas pixels, with the
+// outline's reach around it above 1x: what to repaint when it changes.
+RECT ShownRectOfCanvas(const RECT &canvas);
+
+// The View menu's commands (1倍 to 6倍, 拡大表示, 縮小表示, 等倍, グリッド):
+// true when id is one of them, carried out.
+bool HandleViewCommand(HWND window, unsigned id);
+
+// The View menu's checks, and its zooms greyed where the window would not
+// fit its monitor's work area.
+void ShowViewMenu(HMENU menu);
+
+// Ctrl with the wheel off the canvas: a notch up zooms in, down out.
+void ZoomByWheel(HWND window, int delta);
+
+// The palette drawn where the layout puts it, and the PartList index of the
+// cell under client point (x, y) (see PaletteIndexAt).
+Failure DrawPaletteInView(HWND window, HDC dc);
+int PaletteIndexInView(int x, int y);
+
+// The portrait on the window at the zoom: at 1x ComposePortrait as it
+// always was; above, the portrait composed at 1x off the screen and
+// enlarged once onto the canvas frame's inside, with the grid and the
+// outline of the part being edited. Returns the first failure.
+Failure ComposeCanvasView(HWND window, HDC dc, const Pixels24 *framePixels);
+
+// Shows the current category's button in bold type, wherever the category
+// came from; the others in the dialog's own.
+void ShowCurrentCategory(HWND window);

@@ -1,0 +1,187 @@
+#include "zoom_view.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "bmp_export.h"
+#include "bmp_file.h"
+#include "capture.h"
+#include "commands.h"
+#include "editor.h"
+#include "history.h"
+#include "portrait.h"
+#include "resource.h"
+#include "render/render_fixtures.h"
+#include "support/test_support.h"
+
+namespace {
+
+// The layout at each zoom: the frame grows right and down by what the
+// 80 x 100 canvas gains, everything else moves by as much, the view is the
+// frame's inside (the whole client at 1x); and the fit against a work area.
+TEST(Zoom, LayoutGrowsTheFrameAndMovesTheRestAsOneBlock) {
+  const RECT frame = {6, 7, 158, 199};
+  const SIZE client = {632, 284};
+  struct Row {
+    int zoom;
+    SIZE shift;
+    RECT view;
+    bool fitsXga;  // a 1024 x 768 work area, the window 640 x 330 at 1x
+  } rows[] = {
+      {1, {0, 0}, {0, 0, 632, 284}, true},        {2, {80, 100}, {8, 9, 236, 297}, true},
+      {4, {240, 300}, {8, 9, 396, 497}, true},    {5, {320, 400}, {8, 9, 476, 597}, true},
+      {6, {400, 500}, {8, 9, 556, 697}, false},   {9, {400, 500}, {8, 9, 556, 697}, false},
+  };
+  for (const Row &row : rows) {
+    ZoomLayout layout = LayOutZoom(row.zoom, frame, client, 2);
+    EXPECT_EQ(layout.shift.cx, row.shift.cx) << row.zoom;
+    EXPECT_EQ(layout.shift.cy, row.shift.cy) << row.zoom;
+    RECT grown = {6, 7, 158 + row.shift.cx, 199 + row.shift.cy};
+    EXPECT_TRUE(EqualRect(&layout.frame, &grown)) << row.zoom;
+    EXPECT_TRUE(EqualRect(&layout.view, &row.view)) << row.zoom;
+    EXPECT_EQ(layout.client.cx, client.cx + row.shift.cx);
+    EXPECT_EQ(layout.client.cy, client.cy + row.shift.cy);
+    EXPECT_EQ(ZoomFits(row.zoom, {640, 330}, {0, 0, 1024, 768}), row.fitsXga) << row.zoom;
+  }
+  EXPECT_FALSE(ZoomFits(2, {640, 330}, {0, 0, 719, 768})) << "one pixel short";
+}
+
+// Window pixels and canvas pixels: the anchor stays, each canvas pixel is a
+// k x k block, points left of and above the anchor round down, rectangles
+// cover; a widened base maps like any other rectangle.
+TEST(Zoom, WindowAndCanvasPixelsAnswerEachOther) {
+  const RECT view = {8, 9, 500, 600};
+  for (int k = ZOOM_MIN; k <= ZOOM_MAX; ++k) {
+    ZoomView zoom = {k, view};
+    struct Row {
+      POINT canvas;
+    } rows[] = {{{40, 45}}, {{41, 46}}, {{119, 144}}, {{39, 44}}, {{0, 0}}, {{-3, 200}}};
+    for (const Row &row : rows) {
+      POINT w = CanvasToWindow(zoom, row.canvas);
+      EXPECT_EQ(w.x, 40 + k * (row.canvas.x - 40));
+      EXPECT_EQ(w.y, 45 + k * (row.canvas.y - 45));
+      for (POINT inside : {POINT{0, 0}, POINT{k - 1, k - 1}, POINT{k - 1, 0}}) {
+        POINT back = WindowToCanvas(zoom, {w.x + inside.x, w.y + inside.y});
+        EXPECT_EQ(back.x, row.canvas.x) << k;
+        EXPECT_EQ(back.y, row.canvas.y) << k;
+      }
+    }
+    RECT widened = {30, 35, 130, 155}, shown = CanvasRectToWindow(zoom, widened);
+    RECT expected = {40 - 10 * k, 45 - 10 * k, 40 + 90 * k, 45 + 110 * k};
+    EXPECT_TRUE(EqualRect(&shown, &expected)) << k;
+    RECT partial = {shown.left + k - 1, shown.top, shown.right - k + 1, shown.bottom - k + 1}, back = WindowRectToCanvas(zoom, partial);
+    EXPECT_TRUE(EqualRect(&back, &widened)) << "blocks cut at the edges still count, " << k;
+  }
+  ZoomView four = {4, view};
+  EXPECT_TRUE(InZoomView(four, {8, 9}));
+  EXPECT_FALSE(InZoomView(four, {500, 100})) << "right edge exclusive";
+}
+
+TEST(Zoom, OneWheelMessageTakesAtMostTenNotches) {
+  struct Row {
+    int rest, delta, turn;
+  } rows[] = {{0, 120, 120}, {60, 60, 120}, {0, 32767, 1200}, {0, -32768, -1200}, {-1200, -1, -1200}};
+  for (const Row &row : rows) EXPECT_EQ(BoundedWheelTurn(row.rest, row.delta), row.turn) << row.delta;
+}
+
+class ZoomedEditor : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetPortrait();
+    window_ = CreateEditorWindow(appInstance);
+    ASSERT_NE(window_, nullptr);
+    PumpMessages();
+  }
+  void TearDown() override {
+    if (IsWindow(window_)) DestroyWindow(window_);
+    PumpMessages();
+    ResetPortrait();
+    ClearHistory();
+  }
+  void Command(unsigned id) { HandleEditorCommand(window_, id); PumpMessages(); }
+  // The window's pixels inside the canvas frame, row by row.
+  std::vector<std::uint8_t> ViewPixels() {
+    RECT view = CurrentZoomView().view;
+    std::uint8_t *image = MakeBmpFileImage(window_, view.left, view.top, view.right - view.left,
+                                           view.bottom - view.top, nullptr);
+    std::vector<std::uint8_t> bytes;
+    if (image) bytes.assign(image, image + BmpFileSize(view.right - view.left, view.bottom - view.top));
+    GlobalFree(image);
+    return bytes;
+  }
+
+  ScopedSwap<int> zoom_{editorZoom};
+  HWND window_ = nullptr;
+};
+
+void PlaceNose(const PartFolder &folder) {
+  folder.Write("kao\\kao-5-001.bmp", 10, 10, [](int x, int) { return x < 5 ? BLACK : Bgr{0, 0, 200}; });
+  PartSlot &nose = LayerTable[CAT_NOSE];
+  std::strcpy(nose.path, "kao\\kao-5-001.bmp");
+  nose.mode = MODE_SINGLE, nose.x = 35, nose.y = 50, nose.width = 10, nose.height = 10;
+}
+
+// A drag at 3x moves the part by whole canvas pixels, a 3-pixel pointer move
+// a 1-pixel part move, and leaves the window as the arrows would.
+TEST_F(ZoomedEditor, ADragAtThreeTimesMovesAsTheArrowsDo) {
+  PartFolder folder;
+  PlaceNose(folder);
+  Command(IDC_ZOOM_3);
+  ASSERT_EQ(CurrentZoomView().zoom, 3);
+  POINT grab = CanvasToWindow(CurrentZoomView(), {canvasX + 36, canvasY + 52});
+  PostMessageA(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grab.x + 2, grab.y));
+  PostMessageA(window_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(grab.x + 2 + 3 * 4 - 2, grab.y + 3 * 2 + 2));
+  PostMessageA(window_, WM_LBUTTONUP, 0, MAKELPARAM(grab.x + 2 + 3 * 4 - 2, grab.y + 3 * 2 + 2));
+  PumpMessages();
+  EXPECT_EQ(currentCategory, CAT_NOSE);
+  EXPECT_EQ(LayerTable[CAT_NOSE].x, 39);
+  EXPECT_EQ(LayerTable[CAT_NOSE].y, 52);
+  std::vector<std::uint8_t> dragged = ViewPixels();
+  Command(IDC_UNDO);
+  EXPECT_EQ(LayerTable[CAT_NOSE].x, 35);
+  for (unsigned id : {IDC_MOVE_RIGHT, IDC_MOVE_RIGHT, IDC_MOVE_RIGHT, IDC_MOVE_RIGHT, IDC_MOVE_DOWN, IDC_MOVE_DOWN})
+    Command(id);
+  std::vector<std::uint8_t> moved = ViewPixels();
+  ASSERT_FALSE(moved.empty());
+  EXPECT_TRUE(dragged == moved);
+  Command(IDC_ZOOM_ONE);
+}
+
+// 保存 at 4x captures, and so saves, the bytes it saves at 1x.
+TEST_F(ZoomedEditor, SaveAtFourTimesSavesTheBytesOfOneTime) {
+  PartFolder folder;
+  PlaceNose(folder);
+  RepaintEditor(window_);
+  // The preview paints the capture 1:1 and 保存 writes what it shows.
+  auto saved = [&] {
+    Command(IDC_SAVE);
+    std::vector<std::uint8_t> bytes(CANVAS_WIDTH * 3 * CANVAS_HEIGHT);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, CANVAS_WIDTH, CANVAS_HEIGHT, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    HDC screen = GetDC(nullptr);
+    if (!CapturedImage.bitmap ||
+        GetDIBits(screen, CapturedImage.bitmap, 0, CANVAS_HEIGHT, bytes.data(), &info, DIB_RGB_COLORS) != CANVAS_HEIGHT)
+      bytes.clear();
+    ReleaseDC(nullptr, screen);
+    if (HWND preview = FindWindowA(nullptr, "画像の取込後保存")) DestroyWindow(preview);
+    PumpMessages();
+    return bytes;
+  };
+  std::vector<std::uint8_t> one = saved();
+  Command(IDC_ZOOM_4);
+  ASSERT_EQ(CurrentZoomView().zoom, 4);
+  std::vector<std::uint8_t> four = saved();
+  ASSERT_FALSE(one.empty());
+  EXPECT_TRUE(one == four);
+  int red = 0;
+  for (std::size_t i = 0; i + 2 < one.size(); i += 3) red += one[i] == 0 && one[i + 1] == 0 && one[i + 2] == 200;
+  EXPECT_GT(red, 20) << "the nose is in the picture";
+  Command(IDC_ZOOM_ONE);
+}
+
+}  // namespace
