@@ -267,9 +267,15 @@ void ZoomByWheel(HWND window, int delta) {
 
 Failure DrawPaletteInView(HWND window, HDC dc) {
   ZoomLayout layout = LayoutAt(shownZoom);
+  // Thumbnails spill over their cells, but not out of the palette's frame.
+  RECT frame;
+  GetWindowRect(GetDlgItem(window, IDC_PALETTE_FRAME), &frame);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
+  InflateRect(&frame, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+  OffsetRect(&frame, -layout.shift.cx, -layout.shift.cy);
   POINT old;
   SetViewportOrgEx(dc, layout.shift.cx, layout.shift.cy, &old);
-  Failure failure = DrawPartPalette(window, dc);
+  Failure failure = DrawPartPalette(window, dc, &frame);
   SetViewportOrgEx(dc, old.x, old.y, nullptr);
   return failure;
 }

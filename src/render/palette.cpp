@@ -177,17 +177,20 @@ void DrawMarks(HDC dc, int index, int left) {
 
 }  // namespace
 
-Failure DrawPartPalette(HWND window, HDC dc) {
+Failure DrawPartPalette(HWND window, HDC dc, const RECT *spillLimit) {
   Failure failure = {};
   int first, last;
   VisiblePartRange(&first, &last);
   for (int i = first; i < last; ++i) {
     int left = PaletteCellLeft(i);
     FillCellWhite(dc, left);
+    int saved = spillLimit ? SaveDC(dc) : 0;
+    if (saved) IntersectClipRect(dc, spillLimit->left, spillLimit->top, spillLimit->right, spillLimit->bottom);
     if (currentCategory == CAT_HAIR)
       DrawHairComposite(window, dc, PartList[i], left, &failure);
     else
       DrawFileInCell(window, dc, PartList[i], currentCategory, left, &failure);
+    if (saved) RestoreDC(dc, saved);
     DrawMarks(dc, i, left);
   }
   return failure;

@@ -72,5 +72,8 @@ PaletteMarks MarksForEntry(int index);
 // Paints the cells on show on dc (the editor's paint context; window's
 // client area bounds the drawing), leaving dc's modes as they were. Files
 // that cannot be loaded leave their cell white. Returns the first failure,
-// for the caller to show.
-Failure DrawPartPalette(HWND window, HDC dc);
+// for the caller to show. With spillLimit, a thumbnail larger than its cell
+// spills over the cell's edges no further than that rectangle (the inside
+// of the palette's frame), so that it never shows beside the canvas; the
+// marks above the cells are not limited.
+Failure DrawPartPalette(HWND window, HDC dc, const RECT *spillLimit = nullptr);

@@ -185,3 +185,30 @@ TEST_F(ZoomedEditor, SaveAtFourTimesSavesTheBytesOfOneTime) {
 }
 
 }  // namespace
+
+namespace {
+
+// A thumbnail larger than its cell spills over the cells but not out of the
+// palette's frame: the canvas's frame shows what it showed before.
+TEST_F(ZoomedEditor, AThumbnailSpillsNoFurtherThanThePalettesFrame) {
+  PartFolder folder;
+  folder.Write("kao\\kao-c-001.bmp", 200, 200, [](int, int) { return BLACK; });
+  RECT frame;
+  GetWindowRect(GetDlgItem(window_, IDC_CANVAS_FRAME), &frame);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT *>(&frame), 2);
+  auto framePixels = [&] {
+    std::uint8_t *image = MakeBmpFileImage(window_, frame.left, frame.top, frame.right - frame.left,
+                                           frame.bottom - frame.top, nullptr);
+    std::vector<std::uint8_t> bytes;
+    if (image) bytes.assign(image, image + BmpFileSize(frame.right - frame.left, frame.bottom - frame.top));
+    GlobalFree(image);
+    return bytes;
+  };
+  RepaintEditor(window_);
+  std::vector<std::uint8_t> before = framePixels();
+  Command(IDC_CATEGORY_GLASSES);
+  ASSERT_FALSE(before.empty());
+  EXPECT_TRUE(framePixels() == before);
+}
+
+}  // namespace
