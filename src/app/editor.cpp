@@ -10,6 +10,7 @@
 #include "compositor.h"
 #include "document.h"
 #include "drag.h"
+#include "edit_rules.h"
 #include "editor_window.h"
 #include "failure.h"
 #include "frame.h"
@@ -136,6 +137,7 @@ void OnInitMenuPopup(HMENU menu) {
   enable(IDC_UNDO, CanUndo());
   enable(IDC_REDO, CanRedo());
   enable(IDC_SAVE_PORTRAIT, PortraitChanged());
+  enable(IDC_FLIP_PART, CanFlipCurrentPart());
 }
 
 void OnInitDialog(HWND window) {

@@ -60,6 +60,8 @@
 #define IDC_RANDOM_PORTRAIT 170
 #define IDC_RANDOM_PART 171
 #define IDC_CANCEL_DRAG 172
+// Making a likeness: flip, colours, locks and the colour picker
+#define IDC_FLIP_PART 210
 
 // Editor window: category buttons, 5000 + category number
 #define IDC_CATEGORY_BASE 5000
