@@ -37,9 +37,13 @@ bool Same(const PortraitFileContent &a, const PortraitFileContent &b) {
            p.angle == q.angle && p.red == q.red && p.green == q.green && p.blue == q.blue;
   };
   for (int slot = 0; slot < LAYER_SLOTS; ++slot)
-    if (!same(a.state.layers[slot], b.state.layers[slot]) || a.layerFiles[slot] != b.layerFiles[slot]) return false;
+    if (!same(a.state.layers[slot], b.state.layers[slot]) || a.layerFiles[slot] != b.layerFiles[slot] ||
+        a.state.layerFlipped[slot] != b.state.layerFlipped[slot])
+      return false;
   for (int piece = 0; piece < PIECE_SLOTS; ++piece)
-    if (!same(a.state.pieces[piece], b.state.pieces[piece]) || a.pieceFiles[piece] != b.pieceFiles[piece]) return false;
+    if (!same(a.state.pieces[piece], b.state.pieces[piece]) || a.pieceFiles[piece] != b.pieceFiles[piece] ||
+        a.state.pieceFlipped[piece] != b.state.pieceFlipped[piece])
+      return false;
   return true;
 }
 

@@ -1,7 +1,8 @@
 // Writes the portrait-file target's seeds into the folder given first: an
-// empty portrait, a full one with every part and piece, and one with odd but
+// empty portrait, a full one with every part and piece, one with odd but
 // valid text (a byte-order mark, line ends of two bytes, comments, names
-// with blanks and Japanese).
+// with blanks and Japanese), and the full one as version 2 with flipped
+// parts and pieces.
 #include <cstdio>
 #include <string>
 
@@ -43,5 +44,8 @@ int main(int argc, char **argv) {
   std::size_t at = odd.find("kao\\kao-3-001.bmp");
   if (at != std::string::npos) odd.replace(at, 17, "kao\\\xE9\xA1\x94 3 .bmp");
   Write(folder + "/odd.nigaoe", odd);
+  for (int slot = 0; slot < CATEGORY_COUNT; slot += 2) content.state.layerFlipped[slot] = true;
+  for (int piece = 1; piece < PIECE_SLOTS; piece += 3) content.state.pieceFlipped[piece] = true;
+  Write(folder + "/flipped.nigaoe", WritePortraitText(content));
   return 0;
 }

@@ -91,6 +91,9 @@ bool ApplyEditCommand(HWND window, unsigned id) {
     case IDC_COLOUR:
       ApplyColourCommand(window, ChoosePartColour);
       break;
+    case IDC_FLIP_PART:
+      FlipCurrentPart();
+      break;
     case IDC_NEXT_PIECE:
       SelectNextPiece();
       break;

@@ -10,6 +10,7 @@
 #include "compositor.h"
 #include "document.h"
 #include "drag.h"
+#include "edit_rules.h"
 #include "editor_window.h"
 #include "failure.h"
 #include "frame.h"
@@ -138,6 +139,7 @@ void OnInitMenuPopup(HMENU menu) {
   enable(IDC_REDO, CanRedo());
   enable(IDC_SAVE_PORTRAIT, PortraitChanged());
   ShowViewMenu(menu);
+  enable(IDC_FLIP_PART, CanFlipCurrentPart());
 }
 
 void OnInitDialog(HWND window) {

@@ -123,6 +123,27 @@ void SwitchCurrentPartOff() {
   }
 }
 
+bool CanFlipCurrentPart() {
+  if (currentCategory <= CAT_BACK_HAIR || currentCategory >= CATEGORY_COUNT) return false;
+  const PartSlot &part = currentCategory == CAT_OTHER ? PieceTable[currentPiece] : LayerTable[currentCategory];
+  return part.mode == MODE_SINGLE;
+}
+
+int FlipCurrentPart() {
+  if (!CanFlipCurrentPart()) return 0;
+  bool piece = currentCategory == CAT_OTHER;
+  PartSlot &slot = BeginPartEdit(false);
+  slot.angle = -slot.angle;
+  EndPartEdit(false);
+  bool &flipped = piece ? PieceFlipped[currentPiece] : LayerFlipped[currentCategory];
+  flipped = !flipped;
+  if (currentCategory == CAT_HAIR) {
+    LayerTable[CAT_BACK_HAIR].angle = -LayerTable[CAT_BACK_HAIR].angle;
+    LayerFlipped[CAT_BACK_HAIR] = flipped;
+  }
+  return 1;
+}
+
 void SelectNextPiece() {
   currentPiece += 1;
   if (currentPiece > PIECE_SLOTS - 1) currentPiece = 0;

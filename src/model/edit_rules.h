@@ -55,6 +55,15 @@ int ApplyBaseEdit(BaseEdit edit);
 // it and "other" switches every piece off.
 void SwitchCurrentPartOff();
 
+// 左右反転: the current category's single part mirrored about its own
+// centre, the hair with its back half; a pair, a part switched off and no
+// category are left as they are. The angle turns the other way with it, so
+// that a turned part shows its own mirror image and turning goes on as the
+// buttons say. Returns 1 when a part was flipped; CanFlipCurrentPart says
+// beforehand whether one would be.
+bool CanFlipCurrentPart();
+int FlipCurrentPart();
+
 // "+" and "-": the next or previous piece in use, wrapping through 0.
 void SelectNextPiece();
 void SelectPreviousPiece();

@@ -18,6 +18,8 @@ PortraitState CurrentPortrait() {
   state.canvas[0] = canvasX, state.canvas[1] = canvasY;
   state.canvas[2] = canvasWidth, state.canvas[3] = canvasHeight;
   state.currentPiece = currentPiece;
+  std::memcpy(state.layerFlipped, LayerFlipped, sizeof LayerFlipped);
+  std::memcpy(state.pieceFlipped, PieceFlipped, sizeof PieceFlipped);
   return state;
 }
 
@@ -27,13 +29,17 @@ void RestorePortrait(const PortraitState &state) {
   canvasX = state.canvas[0], canvasY = state.canvas[1];
   canvasWidth = state.canvas[2], canvasHeight = state.canvas[3];
   currentPiece = state.currentPiece;
+  std::memcpy(LayerFlipped, state.layerFlipped, sizeof LayerFlipped);
+  std::memcpy(PieceFlipped, state.pieceFlipped, sizeof PieceFlipped);
 }
 
 bool SamePortrait(const PortraitState &a, const PortraitState &b) {
   for (int slot = 0; slot < LAYER_SLOTS; ++slot)
-    if (slot != CAT_OTHER && std::memcmp(&a.layers[slot], &b.layers[slot], sizeof(PartSlot)) != 0)
+    if (slot != CAT_OTHER && (std::memcmp(&a.layers[slot], &b.layers[slot], sizeof(PartSlot)) != 0 ||
+                              a.layerFlipped[slot] != b.layerFlipped[slot]))
       return false;
   return std::memcmp(a.pieces, b.pieces, sizeof a.pieces) == 0 &&
+         std::memcmp(a.pieceFlipped, b.pieceFlipped, sizeof a.pieceFlipped) == 0 &&
          std::memcmp(a.canvas, b.canvas, sizeof a.canvas) == 0;
 }
 

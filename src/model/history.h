@@ -16,6 +16,8 @@ struct PortraitState {
   PartSlot pieces[PIECE_SLOTS];
   int canvas[4];  // x, y, width, height
   int currentPiece;
+  bool layerFlipped[LAYER_SLOTS];
+  bool pieceFlipped[PIECE_SLOTS];
 };
 
 PortraitState CurrentPortrait();

@@ -15,6 +15,8 @@ int CategoryNamed(const char *name) {
 
 PartSlot LayerTable[LAYER_SLOTS];
 PartSlot PieceTable[PIECE_SLOTS];
+bool LayerFlipped[LAYER_SLOTS];
+bool PieceFlipped[PIECE_SLOTS];
 
 int canvasX = 40;
 int canvasY = 45;
@@ -28,6 +30,8 @@ char baseDir[DIR_PATH_SIZE];
 void ResetPortrait() {
   std::memset(LayerTable, 0, sizeof LayerTable);
   std::memset(PieceTable, 0, sizeof PieceTable);
+  std::memset(LayerFlipped, 0, sizeof LayerFlipped);
+  std::memset(PieceFlipped, 0, sizeof PieceFlipped);
   canvasX = 40;
   canvasY = 45;
   canvasWidth = CANVAS_WIDTH;

@@ -59,6 +59,13 @@ struct PartSlot {
 extern PartSlot LayerTable[LAYER_SLOTS];
 extern PartSlot PieceTable[PIECE_SLOTS];
 
+// Parts mirrored left to right about their own centre (左右反転), beside
+// the tables: a category's part in its slot, each piece in its own (slot 2,
+// the pieces' working copy, is never flipped). A part chosen anew comes
+// unflipped.
+extern bool LayerFlipped[LAYER_SLOTS];
+extern bool PieceFlipped[PIECE_SLOTS];
+
 extern int canvasX;
 extern int canvasY;
 extern int canvasWidth;
@@ -68,7 +75,7 @@ extern int currentCategory;
 extern int currentPiece;
 extern char baseDir[DIR_PATH_SIZE];
 
-// Puts every record back to its start value: all parts off, canvas at
+// Puts every record back to its start value: all parts off and unflipped, canvas at
 // (40, 45) sized 80 x 100, category and piece 0. baseDir is left alone.
 void ResetPortrait();
 

@@ -10,17 +10,33 @@ namespace {
 const char FIRST_WORD[] = "nigaoe-portrait";
 const char *const MODE_NAMES[] = {"off", "single", "pair"};
 
-// The six fields of a part block, each given once.
-enum PartField { FIELD_FILE, FIELD_MODE, FIELD_POSITION, FIELD_SIZE, FIELD_ANGLE, FIELD_COLOUR, FIELD_COUNT };
-const char *const FIELD_NAMES[FIELD_COUNT] = {"file", "mode", "position", "size", "angle", "colour"};
+// The fields of a part block, each given once: the six of version 1, every
+// one required, then the optional ones of later versions.
+enum PartField {
+  FIELD_FILE, FIELD_MODE, FIELD_POSITION, FIELD_SIZE, FIELD_ANGLE, FIELD_COLOUR,
+  FIELD_FLIP,
+  FIELD_COUNT
+};
+const int FIELDS_REQUIRED = FIELD_FLIP;
+const char *const FIELD_NAMES[FIELD_COUNT] = {"file", "mode", "position", "size", "angle", "colour", "flip"};
+// The version that brought each field in: a file may hold only the fields
+// of its own version and those before it.
+const int FIELD_SINCE[FIELD_COUNT] = {1, 1, 1, 1, 1, 1, 2};
 
-bool NeverChosen(const PartSlot &slot, const std::string &file) {
-  return slot.mode == MODE_OFF && file.empty() && slot.x == 0 && slot.y == 0 && slot.width == 0 &&
-         slot.height == 0 && slot.angle == 0 && slot.blue == 0 && slot.green == 0 && slot.red == 0;
+// An optional line written raises the file's version to the one that
+// brought it in; a file without any stays the version before.
+void Needs(int *version, int since) {
+  if (*version < since) *version = since;
 }
 
-void WritePart(std::string &text, const char *heading, const PartSlot &slot, const std::string &file) {
-  if (NeverChosen(slot, file)) return;
+bool NeverChosen(const PartSlot &slot, bool flipped, const std::string &file) {
+  return slot.mode == MODE_OFF && file.empty() && slot.x == 0 && slot.y == 0 && slot.width == 0 &&
+         slot.height == 0 && slot.angle == 0 && slot.blue == 0 && slot.green == 0 && slot.red == 0 && !flipped;
+}
+
+void WritePart(std::string &text, const char *heading, const PartSlot &slot, bool flipped,
+               const std::string &file, int *version) {
+  if (NeverChosen(slot, flipped, file)) return;
   char line[96];
   text += heading;
   text += "\nfile " + file + "\n";
@@ -29,6 +45,10 @@ void WritePart(std::string &text, const char *heading, const PartSlot &slot, con
                 MODE_NAMES[mode], slot.x, slot.y, slot.width, slot.height, slot.angle, slot.red & 0xFF,
                 slot.green & 0xFF, slot.blue & 0xFF);
   text += line;
+  if (flipped) {
+    text += "flip 1\n";
+    Needs(version, FIELD_SINCE[FIELD_FLIP]);
+  }
 }
 
 // A UTF-8 sequence well formed: no stray or overlong bytes, no surrogates,
@@ -128,6 +148,7 @@ class Reader {
     if (name != FIRST_WORD || !ReadNumbers(value, 1, &version, 1, PORTRAIT_FILE_VERSION, &inRange))
       return Fail(PORTRAIT_NOT_PORTRAIT);
     if (!inRange) return Fail(PORTRAIT_NEWER_VERSION);
+    version_ = version;
     versionSeen_ = true;
     return true;
   }
@@ -162,6 +183,7 @@ class Reader {
       int category = CategoryNamed(value.c_str());
       if (category < 0 || category == CAT_OTHER) return Fail(PORTRAIT_UNKNOWN_LINE);
       part_ = &content_->state.layers[category];
+      flip_ = &content_->state.layerFlipped[category];
       file_ = &content_->layerFiles[category];
       seen_ = &layersSeen_[category];
     } else {
@@ -170,6 +192,7 @@ class Reader {
       if (!ReadNumbers(value, 1, &piece, 0, PIECE_SLOTS - 1, &inRange)) return Fail(PORTRAIT_UNKNOWN_LINE);
       if (!inRange) return Fail(PORTRAIT_OUT_OF_RANGE);
       part_ = &content_->state.pieces[piece];
+      flip_ = &content_->state.pieceFlipped[piece];
       file_ = &content_->pieceFiles[piece];
       seen_ = &piecesSeen_[piece];
     }
@@ -183,7 +206,7 @@ class Reader {
   bool PartLine(const std::string &name, const std::string &value) {
     int field = 0;
     while (field < FIELD_COUNT && name != FIELD_NAMES[field]) ++field;
-    if (field == FIELD_COUNT) return Fail(PORTRAIT_UNKNOWN_LINE);
+    if (field == FIELD_COUNT || FIELD_SINCE[field] > version_) return Fail(PORTRAIT_UNKNOWN_LINE);
     if (fields_[field]) return Fail(PORTRAIT_REPEATED);
     fields_[field] = true;
     PartSlot &slot = *part_;
@@ -215,6 +238,10 @@ class Reader {
           return Fail(PORTRAIT_UNKNOWN_LINE);
         slot.angle = v[0];
         break;
+      case FIELD_FLIP:
+        if (!ReadNumbers(value, 1, v, 0, 1, &inRange)) return Fail(PORTRAIT_UNKNOWN_LINE);
+        *flip_ = v[0] == 1;
+        break;
       default: {  // colour
         int digits[6];
         if (value.size() != 7 || value[0] != '#') return Fail(PORTRAIT_UNKNOWN_LINE);
@@ -228,11 +255,11 @@ class Reader {
     return inRange || Fail(PORTRAIT_OUT_OF_RANGE);
   }
 
-  // Closes the part being read: every field given.
+  // Closes the part being read: every required field given.
   bool EndPart() {
     if (!part_) return true;
-    for (bool given : fields_)
-      if (!given) {
+    for (int field = 0; field < FIELDS_REQUIRED; ++field)
+      if (!fields_[field]) {
         line_ = partLine_;
         return Fail(PORTRAIT_MISSING_FIELD);
       }
@@ -251,9 +278,11 @@ class Reader {
 
   PortraitFileContent *content_;
   int line_ = 0;
+  int version_ = 0;
   bool versionSeen_ = false, canvasSeen_ = false, pieceSeen_ = false, ended_ = false;
   bool layersSeen_[LAYER_SLOTS] = {}, piecesSeen_[PIECE_SLOTS] = {};
   PartSlot *part_ = nullptr;
+  bool *flip_ = nullptr;
   std::string *file_ = nullptr;
   bool *seen_ = nullptr;
   bool fields_[FIELD_COUNT] = {};
@@ -264,18 +293,19 @@ class Reader {
 
 std::string WritePortraitText(const PortraitFileContent &content) {
   const PortraitState &state = content.state;
-  char line[96];
-  std::snprintf(line, sizeof line, "%s %d\ncanvas %d %d %d %d\ncurrent-piece %d\n", FIRST_WORD,
-                PORTRAIT_FILE_VERSION, state.canvas[0], state.canvas[1], state.canvas[2], state.canvas[3],
-                state.currentPiece);
-  std::string text = line;
+  int version = 1;
+  std::string parts;
   for (int category = 0; category < CATEGORY_COUNT; ++category)
     if (category != CAT_OTHER)
-      WritePart(text, (std::string("layer ") + CATEGORY_NAMES[category]).c_str(), state.layers[category],
-                content.layerFiles[category]);
+      WritePart(parts, (std::string("layer ") + CATEGORY_NAMES[category]).c_str(), state.layers[category],
+                state.layerFlipped[category], content.layerFiles[category], &version);
   for (int piece = 0; piece < PIECE_SLOTS; ++piece)
-    WritePart(text, ("piece " + std::to_string(piece)).c_str(), state.pieces[piece], content.pieceFiles[piece]);
-  return text + "end\n";
+    WritePart(parts, ("piece " + std::to_string(piece)).c_str(), state.pieces[piece], state.pieceFlipped[piece],
+              content.pieceFiles[piece], &version);
+  char line[96];
+  std::snprintf(line, sizeof line, "%s %d\ncanvas %d %d %d %d\ncurrent-piece %d\n", FIRST_WORD, version,
+                state.canvas[0], state.canvas[1], state.canvas[2], state.canvas[3], state.currentPiece);
+  return line + parts + "end\n";
 }
 
 bool ReadPortraitText(const char *text, std::size_t length, PortraitFileContent *content,

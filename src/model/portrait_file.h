@@ -23,6 +23,14 @@
 // part block holds all six fields; parts that were never chosen (every
 // field zero or empty) are left out and read back as such. The last line
 // is "end", so a file cut short is told from a whole one.
+//
+// Later versions add optional lines only, each written only where it says
+// something. A file is written as the lowest version that holds every line
+// it has, so a portrait without any of them is version 1, byte for byte as
+// version 1 wrote it; a file may hold only the lines of its own version and
+// those before it. Version 2 adds to a part block:
+//
+//   flip 1                       the part mirrored left to right (左右反転)
 #pragma once
 
 #include <cstddef>
@@ -31,7 +39,8 @@
 #include "edit_rules.h"
 #include "history.h"
 
-const int PORTRAIT_FILE_VERSION = 1;
+// The newest version read; a file of a later one is refused.
+const int PORTRAIT_FILE_VERSION = 2;
 
 // Longest line read, in bytes: a part file name with room to spare.
 const std::size_t PORTRAIT_LINE_MAX = 1024;
@@ -55,7 +64,8 @@ struct PortraitFileContent {
 
 // The text of content: the canvas, the current piece, every layer but slot
 // 2 (the working copy of the current piece, no layer of its own) and slots
-// 13 to 19, every piece; parts never chosen left out.
+// 13 to 19, every piece; parts never chosen left out; as version 1 unless a
+// line of a later version is needed.
 std::string WritePortraitText(const PortraitFileContent &content);
 
 // Why a text is not read as a portrait: the first rule it breaks, and where.
@@ -69,7 +79,7 @@ enum PortraitFileProblem {
   PORTRAIT_UNKNOWN_LINE,   // a name it does not know, or a value of the wrong form
   PORTRAIT_OUT_OF_RANGE,
   PORTRAIT_REPEATED,       // a field or a part given twice
-  PORTRAIT_MISSING_FIELD,  // a part without one of its six fields, or no canvas
+  PORTRAIT_MISSING_FIELD,  // a part without one of its six required fields, or no canvas
   PORTRAIT_BAD_FILE_NAME,  // a part file outside the kao folder
   PORTRAIT_AFTER_END,
 };

@@ -37,6 +37,7 @@ int PlaceNewPiece(const PartSlot &chosen, int index, int width, int height) {
     piece.height = height;
     piece.angle = 0;
     piece.listIndex = index;
+    PieceFlipped[s] = false;
     return s;
   }
   return -1;
@@ -64,9 +65,11 @@ int PlaceChosenPart(int category, const char *entry, int index, int width, int h
   slot.width = width;
   slot.height = height;
   slot.listIndex = index;
+  if (category != CAT_OTHER) LayerFlipped[category] = false;
   if (category == CAT_HAIR) {
     LayerTable[CAT_BACK_HAIR].width = width;
     LayerTable[CAT_BACK_HAIR].height = height;
+    LayerFlipped[CAT_BACK_HAIR] = false;
   }
   slot.blue = slot.green = slot.red = 0;
 

@@ -35,18 +35,19 @@ bool ImageFits(const PartSlot &part) {
 int BlockColumns(int width) { return (width + 3) / 4 * 4; }
 
 // One copy of a part on the window: where its corners land and the block of
-// the part's stretched image that is made for it.
+// the part's stretched image that is made for it, mirrored or not.
 struct Copy {
   POINT corners[3];
   RECT area;
   bool mirrored;
 };
 
-// The copy, mirrored (and turned the other way) for the right copy of a
-// pair. False when none of it can show.
-bool PlaceCopy(HWND window, HDC dc, const PartSlot &part, bool mirrored, Copy *copy) {
-  if (!PartCopyCorners(part, mirrored, copy->corners)) return false;
-  copy->mirrored = mirrored;
+// The copy, placed for the right copy of a pair when rightCopy, its image
+// mirrored for that copy or for a flipped part (a flipped pair's right copy
+// mirrors back). False when none of it can show.
+bool PlaceCopy(HWND window, HDC dc, const PartSlot &part, bool rightCopy, bool flipped, Copy *copy) {
+  if (!PartCopyCorners(part, rightCopy, copy->corners)) return false;
+  copy->mirrored = rightCopy != flipped;
   return SampledArea(copy->corners, part.width, part.height, TransferBox(window, dc, copy->corners),
                      &copy->area);
 }
@@ -204,7 +205,7 @@ void DrawBlock(HWND window, HDC dc, const Pixels24 *framePixels, const PartSlot 
 }
 
 void DrawPart(HWND window, HDC dc, const Pixels24 *framePixels, HDC loader, const PartSlot &part, int layer,
-              Failure *failure) {
+              bool flipped, Failure *failure) {
   if (part.mode != MODE_SINGLE && part.mode != MODE_PAIR) return;
   // No pixels to draw, or more than any window shows.
   if (part.width <= 0 || part.height <= 0) return;
@@ -222,8 +223,8 @@ void DrawPart(HWND window, HDC dc, const Pixels24 *framePixels, HDC loader, cons
   // A part none of which can show is not even opened.
   Copy copies[2];
   int count = 0;
-  if (PlaceCopy(window, dc, part, false, &copies[count])) ++count;
-  if (part.mode == MODE_PAIR && PlaceCopy(window, dc, part, true, &copies[count])) ++count;
+  if (PlaceCopy(window, dc, part, false, flipped, &copies[count])) ++count;
+  if (part.mode == MODE_PAIR && PlaceCopy(window, dc, part, true, flipped, &copies[count])) ++count;
   if (!count || !OpenPartFile(part.path, &file)) return;
   PartPixels pixels;
   bool read = ReadPartPixels(&file, part, copies, count, loader, &pixels, failure);
@@ -258,7 +259,7 @@ bool PartCopyCorners(const PartSlot &part, bool mirrored, POINT corners[3]) {
 
 bool PartPixelOpaque(const PartSlot &part, bool mirrored, POINT pixel, Failure *failure) {
   Copy copy;
-  if (!PartCopyCorners(part, mirrored, copy.corners)) return false;
+  if (!PartCopyCorners(part, false, copy.corners)) return false;
   if (pixel.x < 0 || pixel.x >= part.width || pixel.y < 0 || pixel.y >= part.height) return false;
   copy.area = {pixel.x, pixel.y, pixel.x + 1, pixel.y + 1};
   copy.mirrored = mirrored;
@@ -293,10 +294,10 @@ Failure ComposePortrait(HWND window, HDC dc, COLORREF canvasColour, const Pixels
   for (int slot = CAT_BACK_HAIR; loader && slot <= CAT_GLASSES; ++slot) {
     if (slot == CAT_OTHER) {
       // The pieces, each from its own record, in slot 2's turn.
-      for (const PartSlot &piece : PieceTable)
-        DrawPart(window, dc, framePixels, loader, piece, CAT_OTHER, &failure);
+      for (int piece = 0; piece < PIECE_SLOTS; ++piece)
+        DrawPart(window, dc, framePixels, loader, PieceTable[piece], CAT_OTHER, PieceFlipped[piece], &failure);
     } else {
-      DrawPart(window, dc, framePixels, loader, LayerTable[slot], slot, &failure);
+      DrawPart(window, dc, framePixels, loader, LayerTable[slot], slot, LayerFlipped[slot], &failure);
     }
   }
   DeleteMemoryDC(loader);

@@ -9,8 +9,9 @@
 // Clears the canvas to white and draws every part that is switched on, from
 // the back hair (slot 0) to the glasses (slot 12), the ten pieces in slot
 // 2's turn: each one stretched to its size, transparent where pure white,
-// recoloured, turned by its angle, and for a pair drawn again mirrored about
-// the canvas's centre, turned the other way. Not clipped to the canvas.
+// recoloured, mirrored about its own centre when flipped (LayerFlipped,
+// PieceFlipped), turned by its angle, and for a pair drawn again mirrored
+// about the canvas's centre, turned the other way. Not clipped to the canvas.
 // The portrait is only read: each piece is drawn from its own record.
 // Nothing is kept between paints. window is the one drawn on (its client
 // area bounds the drawing); dc is the paint's context. An export composes on
@@ -28,8 +29,9 @@ Failure ComposePortrait(HWND window, HDC dc, COLORREF canvasColour = RGB(255, 25
 bool PartCopyCorners(const PartSlot &part, bool mirrored, POINT corners[3]);
 
 // Whether the compositor draws the pixel at (pixel.x, pixel.y), column and
-// row from the top-left, of the part's stretched image (the mirrored one for
-// the right copy): made as the paint makes it, it is not pure white. Reads
+// row from the top-left, of the part's stretched image, mirrored when
+// mirrored (the right copy of a pair, or a flipped part): made as the paint
+// makes it, it is not pure white. Reads
 // only the rows of the file the pixel needs, and makes the pixel the way
 // the paint makes its blocks. False when the file cannot be read; an image
 // that cannot be made is kept in *failure.

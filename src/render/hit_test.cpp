@@ -5,18 +5,21 @@
 
 namespace {
 
-// One copy tested: the pixel of (x, y) in it and whether that one is drawn.
-bool CopyHit(const PartSlot &part, bool mirrored, int x, int y, OpaquePixelTest opaque, Failure *failure) {
+// One copy tested: the pixel of (x, y) in it and whether that one is drawn,
+// its image mirrored as the compositor mirrors it.
+bool CopyHit(const PartSlot &part, bool rightCopy, bool flipped, int x, int y, OpaquePixelTest opaque,
+             Failure *failure) {
   POINT corners[3], pixel;
-  if (!PartCopyCorners(part, mirrored, corners)) return false;
+  if (!PartCopyCorners(part, rightCopy, corners)) return false;
   if (!SampledPixel(corners, part.width, part.height, x, y, &pixel)) return false;
-  return opaque(part, mirrored, pixel, failure);
+  return opaque(part, rightCopy != flipped, pixel, failure);
 }
 
 // The copy of part at (x, y), the right one of a pair first.
-bool PartHitAt(const PartSlot &part, int x, int y, OpaquePixelTest opaque, bool *mirrored, Failure *failure) {
+bool PartHitAt(const PartSlot &part, bool flipped, int x, int y, OpaquePixelTest opaque, bool *mirrored,
+               Failure *failure) {
   for (bool right : {true, false})
-    if (CopyHit(part, right, x, y, opaque, failure)) {
+    if (CopyHit(part, right, flipped, x, y, opaque, failure)) {
       *mirrored = right;
       return true;
     }
@@ -31,12 +34,12 @@ PartHit PartAt(int x, int y, OpaquePixelTest opaque, Failure *failure) {
     if (slot == CAT_DISABLED) continue;
     if (slot == CAT_OTHER) {
       for (int piece = PIECE_SLOTS - 1; piece >= 0; --piece)
-        if (PartHitAt(PieceTable[piece], x, y, opaque, &hit.mirrored, failure)) {
+        if (PartHitAt(PieceTable[piece], PieceFlipped[piece], x, y, opaque, &hit.mirrored, failure)) {
           hit.slot = CAT_OTHER;
           hit.piece = piece;
           return hit;
         }
-    } else if (PartHitAt(LayerTable[slot], x, y, opaque, &hit.mirrored, failure)) {
+    } else if (PartHitAt(LayerTable[slot], LayerFlipped[slot], x, y, opaque, &hit.mirrored, failure)) {
       hit.slot = slot;
       return hit;
     }

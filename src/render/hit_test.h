@@ -17,7 +17,8 @@ struct PartHit {
 };
 
 // Whether the pixel (column and row from the top-left) of a part's
-// stretched image, mirrored for the right copy, is drawn; an image that
+// stretched image, mirrored for the right copy of a pair or a flipped part
+// (not both), is drawn; an image that
 // cannot be made for that is kept in *failure.
 typedef bool (*OpaquePixelTest)(const PartSlot &part, bool mirrored, POINT pixel, Failure *failure);
 

@@ -60,6 +60,8 @@
 #define IDC_RANDOM_PORTRAIT 170
 #define IDC_RANDOM_PART 171
 #define IDC_CANCEL_DRAG 172
+// Making a likeness: flip, colours, locks and the colour picker
+#define IDC_FLIP_PART 210
 
 // Editor window: the View menu
 #define IDC_ZOOM_1 190  // 1倍 to 6倍, in order

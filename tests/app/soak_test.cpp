@@ -406,7 +406,7 @@ class User {
     }
     for (int answer = 0; answer < 4; ++answer) Colour(answer);
     for (int file = 0; file < 4; ++file) Files(file);
-    for (int direct = 0; direct < 4; ++direct) Direct(direct);
+    for (int direct = 0; direct < 5; ++direct) Direct(direct);
     for (bool cancel : {true, false}) {
       Press(IDC_SAVE, "save");
       for (HWND preview : TakeCensus().previews) AnswerPreview(preview, cancel);
@@ -441,7 +441,7 @@ class User {
     } else if (roll < 84) {
       Files(Draw(0, 5));
     } else if (roll < 89) {
-      Direct(Draw(0, 3));
+      Direct(Draw(0, 4));
     } else {
       std::vector<HWND> previews = TakeCensus().previews;
       if (roll < 93 || previews.empty())
@@ -532,7 +532,8 @@ class User {
 
   // The canvas handled directly: a drag from a point near the canvas through
   // a few points anywhere (now and then put back with Escape), a turn of the
-  // wheel with or without Shift or Ctrl, a random portrait, a random part.
+  // wheel with or without Shift or Ctrl, a random portrait, a random part,
+  // the current part flipped (as the menu sends it).
   void Direct(int what) {
     if (what == 0) {
       POINT from = {Draw(canvasX - 4, canvasX + CANVAS_WIDTH + 4), Draw(canvasY - 4, canvasY + CANVAS_HEIGHT + 4)};
@@ -552,6 +553,9 @@ class User {
       short delta = static_cast<short>(Draw(-2, 2) * WHEEL_DELTA + Draw(-30, 30));
       Describe("wheel", delta, keys);
       PostMessageA(side->editor, WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), MAKELPARAM(at.x, at.y));
+    } else if (what == 4) {
+      Describe("flip");
+      PostMessageA(side->editor, WM_COMMAND, IDC_FLIP_PART, 0);
     } else {
       Describe(what == 2 ? "random portrait" : "random part");
       PostMessageA(side->editor, WM_COMMAND, what == 2 ? IDC_RANDOM_PORTRAIT : IDC_RANDOM_PART, 0);

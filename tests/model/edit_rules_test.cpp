@@ -20,4 +20,30 @@ TEST(EditRules, ADragMovesAsFarAsTheArrowsWould) {
     EXPECT_EQ(MoveWithinLimits(c.value, c.delta, -40, 80), c.want) << c.value << " by " << c.delta;
 }
 
+// 左右反転 flips the current single part, the hair with its back half, and
+// turns its angle the other way; a pair, a part off and no category stay.
+TEST(EditRules, FlipMirrorsTheCurrentSinglePartOnly) {
+  const struct {
+    int category, mode;
+    bool flips;
+  } cases[] = {
+      {CAT_HAIR, MODE_SINGLE, true}, {CAT_NOSE, MODE_SINGLE, true}, {CAT_OTHER, MODE_SINGLE, true},
+      {CAT_EYES, MODE_PAIR, false},  {CAT_MOUTH, MODE_OFF, false},  {CAT_BACK_HAIR, MODE_SINGLE, false},
+  };
+  for (const auto &c : cases) {
+    ResetPortrait();
+    currentCategory = c.category;
+    currentPiece = 4;
+    PartSlot &part = c.category == CAT_OTHER ? PieceTable[4] : LayerTable[c.category];
+    LayerTable[CAT_BACK_HAIR].angle = 10;
+    part.mode = c.mode, part.angle = 15;
+    EXPECT_EQ(FlipCurrentPart(), c.flips ? 1 : 0) << c.category;
+    bool flipped = c.category == CAT_OTHER ? PieceFlipped[4] : LayerFlipped[c.category];
+    EXPECT_EQ(flipped, c.flips) << c.category;
+    EXPECT_EQ(part.angle, c.flips ? -15 : 15) << c.category;
+    EXPECT_EQ(LayerFlipped[CAT_BACK_HAIR], c.flips && c.category == CAT_HAIR) << c.category;
+  }
+  ResetPortrait();
+}
+
 }  // namespace

@@ -25,7 +25,12 @@ TEST_F(History, UndoAndRedoStepThroughTheChangesAndBringBackTheEditedPiece) {
   Change(PieceTable[3].y, 7);
   currentPiece = 1;  // switching the piece is not a change of its own
   Change(canvasWidth, 70);
+  PortraitState before = CurrentPortrait();
+  PieceFlipped[3] = true;  // a flip is a change like any other
+  RecordChange(before);
 
+  ASSERT_EQ(UndoChange(), 1);
+  EXPECT_FALSE(PieceFlipped[3]);
   ASSERT_EQ(UndoChange(), 1);
   EXPECT_EQ(canvasWidth, 80);
   EXPECT_EQ(currentPiece, 1);

@@ -38,10 +38,12 @@ void ExpectSame(const PortraitFileContent &a, const PortraitFileContent &b) {
   EXPECT_EQ(a.state.currentPiece, b.state.currentPiece);
   for (int slot = 0; slot <= CAT_GLASSES; ++slot) {
     EXPECT_TRUE(SameParts(a.state.layers[slot], b.state.layers[slot])) << "layer " << slot;
+    EXPECT_EQ(a.state.layerFlipped[slot], b.state.layerFlipped[slot]) << "layer " << slot;
     EXPECT_EQ(a.layerFiles[slot], b.layerFiles[slot]) << "layer " << slot;
   }
   for (int piece = 0; piece < PIECE_SLOTS; ++piece) {
     EXPECT_TRUE(SameParts(a.state.pieces[piece], b.state.pieces[piece])) << "piece " << piece;
+    EXPECT_EQ(a.state.pieceFlipped[piece], b.state.pieceFlipped[piece]) << "piece " << piece;
     EXPECT_EQ(a.pieceFiles[piece], b.pieceFiles[piece]) << "piece " << piece;
   }
 }
@@ -53,7 +55,9 @@ std::string Replace(std::string text, const std::string &from, const std::string
 
 TEST(PortraitFile, EveryFieldOfAFullPortraitComesBackAsItWas) {
   PortraitFileContent written = FullPortrait();
+  written.state.layerFlipped[CAT_HAIR] = written.state.pieceFlipped[9] = true;
   std::string text = WritePortraitText(written);
+  EXPECT_EQ(text.compare(0, 18, "nigaoe-portrait 2\n"), 0) << "a flip needs version 2";
   // Other line ends, a byte-order mark and comments read the same.
   std::string crlf;
   for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
@@ -82,7 +86,10 @@ TEST(PortraitFile, ABrokenFileIsRefusedWholeAndSaysWhy) {
   } cases[] = {
       {"", PORTRAIT_NOT_PORTRAIT},
       {"BM\x36\x5d\0\0\0\0", PORTRAIT_NOT_PORTRAIT},
-      {Replace(good, "nigaoe-portrait 1", "nigaoe-portrait 2"), PORTRAIT_NEWER_VERSION},
+      {Replace(good, "nigaoe-portrait 1", "nigaoe-portrait 3"), PORTRAIT_NEWER_VERSION},
+      {Replace(good, "colour #", "flip 1\ncolour #"), PORTRAIT_UNKNOWN_LINE},  // a version 2 line in version 1
+      {Replace(Replace(good, "portrait 1", "portrait 2"), "colour #", "flip 2\ncolour #"), PORTRAIT_OUT_OF_RANGE},
+      {Replace(Replace(good, "portrait 1", "portrait 2"), "colour #", "flip 1\nflip 1\ncolour #"), PORTRAIT_REPEATED},
       {Replace(good, "end\n", ""), PORTRAIT_CUT_SHORT},
       {good.substr(0, good.size() / 2), PORTRAIT_CUT_SHORT},
       {Replace(good, "angle 5", "angle 55"), PORTRAIT_OUT_OF_RANGE},
@@ -117,6 +124,26 @@ TEST(PortraitFile, ABrokenFileIsRefusedWholeAndSaysWhy) {
     EXPECT_EQ(error.problem, c.problem) << c.text.substr(0, 60);
     EXPECT_EQ(read.state.canvas[0], 1234) << "the content is left as it was";
     EXPECT_EQ(read.layerFiles[CAT_FACE], content.layerFiles[CAT_FACE]);
+  }
+}
+
+// A file is read and written again byte for byte: version 1 as it always
+// was, version 2 only with a line of its own.
+TEST(PortraitFile, EachVersionIsWrittenAgainByteForByte) {
+  const char *const PART = "layer hair\nfile kao\\kao-b-003.bmp\nmode single\nposition 0 -4\nsize 80 60\nangle -15\n"
+                           "colour #482E1E\n";
+  const struct {
+    std::string text;
+    bool flipped;
+  } cases[] = {
+      {std::string("nigaoe-portrait 1\ncanvas 40 45 80 100\ncurrent-piece 0\n") + PART + "end\n", false},
+      {std::string("nigaoe-portrait 2\ncanvas 40 45 80 100\ncurrent-piece 0\n") + PART + "flip 1\nend\n", true},
+  };
+  for (const auto &c : cases) {
+    PortraitFileContent read{};
+    ASSERT_TRUE(ReadPortraitText(c.text.data(), c.text.size(), &read, nullptr)) << c.text;
+    EXPECT_EQ(read.state.layerFlipped[CAT_HAIR], c.flipped);
+    EXPECT_EQ(WritePortraitText(read), c.text);
   }
 }
 

@@ -88,4 +88,40 @@ TEST_F(PartAtTest, HitsExactlyThePixelsTheCompositorDraws) {
   }
 }
 
+// A flipped part is drawn, and hit, exactly as the same part unflipped
+// from its file mirrored: at its file's size, stretched and turned, a
+// category's part and a piece.
+TEST_F(PartAtTest, AFlippedPartIsTheUnflippedPartMirrored) {
+  PartFolder folder;
+  auto pattern = [](int x, int y) { return (x * x + 3 * y) % 7 < 3 ? BLACK : WHITE; };
+  folder.Write("kao\\kao-5-001.bmp", 17, 13, pattern);
+  folder.Write("kao\\kao-5-002.bmp", 17, 13, [&](int x, int y) { return pattern(16 - x, y); });
+  const struct {
+    bool piece;
+    int width, height, angle;
+  } cases[] = {{false, 17, 13, 0}, {false, 24, 9, 0}, {true, 11, 20, 0}, {false, 17, 13, -35}, {true, 30, 20, 20}};
+  for (const auto &c : cases) {
+    ResetPortrait();
+    PartSlot &part = c.piece ? PieceTable[3] : LayerTable[CAT_NOSE];
+    bool &flipped = c.piece ? PieceFlipped[3] : LayerFlipped[CAT_NOSE];
+    SetPart(part, MODE_SINGLE, 13, 20, c.width, c.height, c.angle);
+    std::strcpy(part.path, "kao\\kao-5-002.bmp");
+    Surface mirroredFile{200, 200}, flippedPart{200, 200};
+    ComposePortrait(mirroredFile.window(), mirroredFile.dc());
+    std::strcpy(part.path, "kao\\kao-5-001.bmp");
+    flipped = true;
+    ComposePortrait(flippedPart.window(), flippedPart.dc());
+    RECT bounds = PartBounds(part);
+    int drawn = 0;
+    for (int y = bounds.top - 1; y <= bounds.bottom; ++y)
+      for (int x = bounds.left - 1; x <= bounds.right; ++x) {
+        bool black = flippedPart.At(x, y) == BLACK;
+        ASSERT_EQ(black, mirroredFile.At(x, y) == BLACK) << c.width << ": " << x << ", " << y;
+        ASSERT_EQ(PartUnderPoint(x, y, nullptr).slot >= 0, black) << c.width << ": " << x << ", " << y;
+        drawn += black;
+      }
+    EXPECT_GT(drawn, c.width) << c.width;
+  }
+}
+
 }  // namespace
