@@ -8,6 +8,7 @@
 #include "editor_window.h"
 #include "file_dialog.h"
 #include "help.h"
+#include "photo_view.h"
 #include "history.h"
 #include "preview.h"
 #include "random_portrait.h"
@@ -80,7 +81,7 @@ void HandleEditorCommand(HWND window, unsigned id) {
     return;
   }
   FinishDrag(window);
-  if (HandleFileCommand(window, id) || HandleViewCommand(window, id)) return;
+  if (HandleFileCommand(window, id) || HandleViewCommand(window, id) || HandlePhotoCommand(window, id)) return;
   if (id == IDC_UNDO || id == IDC_REDO) {
     if (id == IDC_UNDO ? UndoChange() : RedoChange()) RepaintEditor(window);
     return;

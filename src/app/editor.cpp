@@ -16,6 +16,7 @@
 #include "frame.h"
 #include "history.h"
 #include "paint_failure.h"
+#include "photo_view.h"
 #include "palette.h"
 #include "part_file.h"
 #include "portrait.h"
@@ -92,6 +93,8 @@ void CentreEditorWindow(HWND window) {
 bool TranslateEditorKey(HWND editor, MSG &message) {
   if (!editor || !editorKeys) return false;
   if (message.hwnd != editor && !IsChild(editor, message.hwnd)) return false;
+  // Alt let go after moving or scaling the photo does not open the menu bar.
+  if (message.message == WM_SYSKEYUP && message.wParam == VK_MENU && TakePhotoAltRelease()) return true;
   // A key held down moves a part on, but saves or takes back only once.
   if (message.message == WM_KEYDOWN && (message.lParam >> 30 & 1)) {
     WPARAM key = message.wParam;
@@ -140,6 +143,7 @@ void OnInitMenuPopup(HMENU menu) {
   enable(IDC_SAVE_PORTRAIT, PortraitChanged());
   ShowViewMenu(menu);
   enable(IDC_FLIP_PART, CanFlipCurrentPart());
+  ShowPhotoMenu(menu);
 }
 
 void OnInitDialog(HWND window) {
@@ -230,6 +234,8 @@ void OnPaint(HWND window) {
 }  // namespace
 
 void OnLButtonDown(HWND window, int x, int y) {
+  // Alt held on the canvas takes the reference photo rather than a part.
+  if (GetKeyState(VK_MENU) < 0 && BeginPhotoDrag(window, x, y)) return;
   int index = PaletteIndexInView(x, y);
   if (index < 0 && BeginDrag(window, x, y)) return;
   if (index >= 0) {
@@ -289,10 +295,12 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEMOVE:
       // Signed: the captured pointer may leave the client area.
       DragTo(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      DragPhotoTo(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
       FinishDrag(window);
+      FinishPhotoDrag();
       ShowEditorTitle(window);
       return 0;
     case WM_SETCURSOR:

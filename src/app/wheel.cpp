@@ -2,6 +2,7 @@
 
 #include "drag.h"
 #include "edit_commands.h"
+#include "photo_view.h"
 #include "portrait.h"
 #include "resource.h"
 #include "zoom_view.h"
@@ -27,6 +28,11 @@ void TurnWheel(HWND window, int delta, unsigned keys, int x, int y) {
   if (!OverCanvas(window, client)) {
     wheelRest = 0;
     if (keys & MK_CONTROL) ZoomByWheel(window, delta);
+    return;
+  }
+  // Alt scales the reference photo, when one shows.
+  if (GetKeyState(VK_MENU) < 0 && ScalePhotoByWheel(window, delta)) {
+    wheelRest = 0;
     return;
   }
   unsigned up = IDC_PART_LARGER, down = IDC_PART_SMALLER;

@@ -33,6 +33,7 @@ int shownZoom = 1;  // the zoom the window is laid out at
 HFONT boldFont;
 int boldButton;     // the button shown bold, 0 for none
 int zoomWheelRest;  // a partial notch of Ctrl+wheel carried to the next turn
+const ShownPhoto *canvasPhoto;  // the photo shown under the parts, if any
 
 int FrameEdge() { return GetSystemMetrics(SM_CXEDGE); }
 
@@ -84,20 +85,22 @@ void LayOut(HWND window, int zoom) {
 // The 1x picture of a rectangle of canvas pixels: the dialog's background,
 // the canvas and the portrait, as the window shows them at 1x, composed in
 // a frame reaching from the client's corner to the rectangle's far edges.
-bool ComposeAtOne(HWND window, HDC like, const RECT &area, Frame *frame, Failure *failure) {
+// With photo, the reference photo under the parts.
+bool ComposeAtOne(HWND window, HDC like, const RECT &area, const ShownPhoto *photo, Frame *frame, Failure *failure) {
   if (!OpenFrame(like, area.right, area.bottom, frame, failure)) return false;
   IntersectClipRect(frame->dc, area.left, area.top, area.right, area.bottom);
   FillRect(frame->dc, &area, DialogBackground(window, frame->dc));
-  Failure composed = ComposePortrait(window, frame->dc, RGB(255, 255, 255), &frame->pixels);
+  Failure composed = ComposePortrait(window, frame->dc, RGB(255, 255, 255), &frame->pixels, photo);
   NoteFailure(failure, composed.text, composed.caption);
   GdiFlush();
   return true;
 }
 
-// 保存's capture above 1x: the same pixels the 1x window shows there, from a
-// frame composed off the screen (the screen shows them enlarged).
+// 保存's capture above 1x or with the reference photo on show: the same
+// pixels the 1x window shows there without the photo, from a frame composed
+// off the screen (the screen shows them enlarged, or over the photo).
 HBITMAP CopyCanvasPixels(HWND window, int x, int y, int width, int height, Failure *failure) {
-  if (shownZoom == 1 || x < 0 || y < 0 || width <= 0 || height <= 0)
+  if ((shownZoom == 1 && !canvasPhoto) || x < 0 || y < 0 || width <= 0 || height <= 0)
     return CopyWindowPixels(window, x, y, width, height, failure);
   HDC windowDC = GetDC(window);
   if (!windowDC) return CopyWindowPixels(window, x, y, width, height, failure);
@@ -106,7 +109,7 @@ HBITMAP CopyCanvasPixels(HWND window, int x, int y, int width, int height, Failu
   // A part that cannot be drawn was shown by the paint; only a frame that
   // cannot be made fails the capture.
   Failure made = {};
-  if (ComposeAtOne(window, windowDC, {x, y, x + width, y + height}, &frame, &made)) {
+  if (ComposeAtOne(window, windowDC, {x, y, x + width, y + height}, nullptr, &frame, &made)) {
     bitmap = CreateCompatibleBitmap(windowDC, width, height);
     if (!bitmap) NoteFailure(failure, TEXT_FAILED, CAPTION_CREATE_BITMAP);
     HDC memoryDC = bitmap ? CreateMemoryDC(windowDC, failure) : nullptr;
@@ -286,14 +289,14 @@ int PaletteIndexInView(int x, int y) {
 }
 
 Failure ComposeCanvasView(HWND window, HDC dc, const Pixels24 *framePixels) {
-  if (shownZoom == 1) return ComposePortrait(window, dc, RGB(255, 255, 255), framePixels);
+  if (shownZoom == 1) return ComposePortrait(window, dc, RGB(255, 255, 255), framePixels, canvasPhoto);
   Failure failure = {};
   ZoomView zoom = CurrentZoomView();
   RECT clip, shown;
   if (GetClipBox(dc, &clip) == ERROR || !IntersectRect(&shown, &clip, &zoom.view)) return failure;
   RECT area = WindowRectToCanvas(zoom, shown), target = CanvasRectToWindow(zoom, area);
   Frame one, enlarged;
-  if (!ComposeAtOne(window, dc, area, &one, &failure)) return failure;
+  if (!ComposeAtOne(window, dc, area, canvasPhoto, &one, &failure)) return failure;
   if (OpenFrame(dc, target.right - target.left, target.bottom - target.top, &enlarged, &failure)) {
     Enlarge(one.pixels, area, zoom.zoom, editorGrid && zoom.zoom >= GRID_ZOOM_MIN, enlarged.pixels);
     int saved = SaveDC(dc);
@@ -307,6 +310,8 @@ Failure ComposeCanvasView(HWND window, HDC dc, const Pixels24 *framePixels) {
   CloseFrame(&one);
   return failure;
 }
+
+void ShowPhotoOnCanvas(const ShownPhoto *photo) { canvasPhoto = photo; }
 
 void ShowCurrentCategory(HWND window) {
   int id = currentCategory > CAT_BACK_HAIR && currentCategory <= CAT_GLASSES ? IDC_CATEGORY_BASE + currentCategory : 0;

@@ -8,6 +8,7 @@
 
 #include "dib24.h"
 #include "failure.h"
+#include "photo.h"
 #include "zoom.h"
 
 // The zoom chosen (1 to 6) and whether the grid shows from GRID_ZOOM_MIN
@@ -57,6 +58,11 @@ int PaletteIndexInView(int x, int y);
 // enlarged once onto the canvas frame's inside, with the grid and the
 // outline of the part being edited. Returns the first failure.
 Failure ComposeCanvasView(HWND window, HDC dc, const Pixels24 *framePixels);
+
+// The reference photo the canvas shows under the parts at every zoom, or
+// none (null); it lives until the next call. 保存's capture never shows it:
+// with a photo on show it is composed off the screen at every zoom.
+void ShowPhotoOnCanvas(const ShownPhoto *photo);
 
 // Shows the current category's button in bold type, wherever the category
 // came from; the others in the dialog's own.

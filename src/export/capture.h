@@ -23,8 +23,9 @@ HBITMAP CopyWindowPixels(HWND window, int x, int y, int width, int height, Failu
 
 // What CaptureCanvas copies the rectangle with: CopyWindowPixels, unless
 // the window shows its canvas otherwise than at its own size (the editor
-// zoomed), when the editor puts a copy of the same pixels from its 1x
-// picture here.
+// zoomed) or shows more than the portrait there (the editor's reference
+// photo), when the editor puts a copy of the same pixels from its 1x
+// picture without the photo here.
 extern HBITMAP (*copyCanvasPixels)(HWND window, int x, int y, int width, int height, Failure *failure);
 
 // Puts a copy of the rectangle into CapturedImage and releases the bitmap

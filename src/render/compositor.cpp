@@ -285,9 +285,12 @@ bool PartPixelOpaque(const PartSlot &part, bool mirrored, POINT pixel, Failure *
   return opaque;
 }
 
-Failure ComposePortrait(HWND window, HDC dc, COLORREF canvasColour, const Pixels24 *framePixels) {
+Failure ComposePortrait(HWND window, HDC dc, COLORREF canvasColour, const Pixels24 *framePixels,
+                        const ShownPhoto *photo) {
   Failure failure = {};
   FillCanvas(dc, canvasColour);
+  if (photo && canvasWidth > 0 && canvasHeight > 0)
+    DrawPhoto(dc, *photo, {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight});
   // Every stretched part is stretched from the loader context; without one
   // no part is drawn.
   HDC loader = CreateMemoryDC(nullptr, &failure);

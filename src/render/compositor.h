@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "dib24.h"
+#include "photo.h"
 #include "portrait.h"
 
 // Clears the canvas to white and draws every part that is switched on, from
@@ -17,10 +18,12 @@
 // area bounds the drawing); dc is the paint's context. An export composes on
 // another canvas colour as well, to tell where the canvas shows through no
 // part. framePixels are the pixels of the frame selected into dc, if it is
-// a frame's. Returns the first failure, for the caller to show (no text
-// when there was none).
+// a frame's. With photo, the reference photo is drawn on the canvas under
+// every part: only the editor's own view passes one, never a picture that
+// leaves the program. Returns the first failure, for the caller to show (no
+// text when there was none).
 Failure ComposePortrait(HWND window, HDC dc, COLORREF canvasColour = RGB(255, 255, 255),
-                        const Pixels24 *framePixels = nullptr);
+                        const Pixels24 *framePixels = nullptr, const ShownPhoto *photo = nullptr);
 
 // The corners of a copy of part on the window: the left copy (or the only
 // one), or with mirrored the right copy of a pair, turned the other way.

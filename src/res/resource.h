@@ -77,6 +77,16 @@
 #define IDC_ZOOM_ONE 198
 #define IDC_GRID 199
 
+// Editor window: the reference photo, in the View menu
+#define IDC_PHOTO_OPEN 230
+#define IDC_PHOTO_HIDE 231
+#define IDC_PHOTO_CLOSE 232
+#define IDC_PHOTO_STRENGTH_25 233  // 25, 50 and 75 %, in order
+#define IDC_PHOTO_STRENGTH_50 234
+#define IDC_PHOTO_STRENGTH_75 235
+#define IDC_PHOTO_STRENGTH_FIRST IDC_PHOTO_STRENGTH_25
+#define IDC_PHOTO_STRENGTH_LAST IDC_PHOTO_STRENGTH_75
+
 // Editor window: category buttons, 5000 + category number
 #define IDC_CATEGORY_BASE 5000
 #define IDC_CATEGORY_FACE 5001

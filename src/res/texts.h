@@ -88,6 +88,13 @@
 #define TEXT_NOT_COPIED "画像をクリップボードにコピー出来ませんでした。"
 #define CAPTION_CLIPBOARD "Clipboard"
 
+// The reference photo
+#define CAPTION_PHOTO "参考写真"
+#define TEXT_PHOTO_TITLE "参考写真を開く"
+#define TEXT_PHOTO_FILTER "画像ファイル(*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.tif;*.tiff)\0*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.tif;*.tiff\0AllFile(*.*)\0*.*\0"
+#define TEXT_PHOTO_NOT_PICTURE "参考写真を開けませんでした。画像ファイル (PNG, JPEG, BMP, GIF, TIFF) を選んでください。"
+#define TEXT_PHOTO_TOO_LARGE "画像が大きすぎるため、参考写真として開けませんでした。一辺 16384 ピクセル以下、合わせて 1 億ピクセル以下の画像を選んでください。"
+
 // Unsaved changes, a new portrait and recovery after a crash
 #define TEXT_UNTITLED "無題"
 // After the portrait's name in 「」.

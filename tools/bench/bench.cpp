@@ -15,6 +15,8 @@
 //   (h) one step of a drag of the nose on the portrait of (a)
 //   (i) where the time of (d) goes, stage by stage
 //   (j) and (k): (a) and (h) with the canvas shown at 4x
+//   (l) (a) with a reference photo shown under the parts (the 4096 x 4096
+//       part file opened as the photo, kept at 640 x 640)
 #include <windows.h>
 
 #include <algorithm>
@@ -28,6 +30,7 @@
 #include "bmp_file.h"
 #include "catalogue.h"
 #include "commands.h"
+#include "photo_view.h"
 #include "drag.h"
 #include "editor.h"
 #include "frame.h"
@@ -319,6 +322,12 @@ int main() {
     }
   }
   Command(window, IDC_ZOOM_ONE);
+  double l = -1;
+  std::string photo = work + "\\kao\\kao-1-zzz.bmp";
+  if (OpenReferencePhoto(window, std::wstring(photo.begin(), photo.end()))) {
+    l = MedianMoves(window, {&full})[0];
+    CloseReferencePhoto(window);
+  }
   Restore(window, full);
   double f = Median([&](int) { GlobalFree(MakeBmpFileImage(window, canvasX, canvasY, CANVAS_WIDTH, CANVAS_HEIGHT, nullptr)); });
 
@@ -357,6 +366,7 @@ int main() {
   Row(h >= 0 ? "(h) one drag step of the nose on the portrait of (a)" : "(h) the nose was not grabbed", h);
   Row(a4 >= 0 ? "(j) (a) at 4x" : "(j) 4x does not fit the screen", a4);
   Row(h4 >= 0 ? "(k) (h) at 4x: the pointer moved 4 pixels" : "(k) the nose was not grabbed at 4x", h4);
+  Row(l >= 0 ? "(l) (a) with a reference photo shown" : "(l) the photo was not opened", l);
   Row("R = (a) / ((b) + (c))", a / (b + c));
   Row("(g) / (a)", g / a);
 

@@ -1,0 +1,105 @@
+#include "photo_view.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "canvas_image.h"
+#include "capture.h"
+#include "commands.h"
+#include "editor.h"
+#include "history.h"
+#include "portrait.h"
+#include "resource.h"
+#include "zoom_view.h"
+#include "render/render_fixtures.h"
+#include "support/test_support.h"
+
+namespace {
+
+// 保存's capture as the preview paints it and 保存 writes it, bottom row first.
+std::vector<std::uint8_t> SavedPixels(HWND window) {
+  HandleEditorCommand(window, IDC_SAVE);
+  PumpMessages();
+  std::vector<std::uint8_t> bytes(CANVAS_WIDTH * 3 * CANVAS_HEIGHT);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, CANVAS_WIDTH, CANVAS_HEIGHT, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  HDC screen = GetDC(nullptr);
+  if (!CapturedImage.bitmap ||
+      GetDIBits(screen, CapturedImage.bitmap, 0, CANVAS_HEIGHT, bytes.data(), &info, DIB_RGB_COLORS) != CANVAS_HEIGHT)
+    bytes.clear();
+  ReleaseDC(nullptr, screen);
+  if (HWND preview = FindWindowA(nullptr, "画像の取込後保存")) DestroyWindow(preview);
+  PumpMessages();
+  return bytes;
+}
+
+std::vector<std::uint8_t> Exported(HWND window) {
+  CanvasImage image;
+  return RenderCanvasImage(window, &image, nullptr) ? image.pixels : std::vector<std::uint8_t>();
+}
+
+// The window's pixel in the middle of a canvas pixel's block (off the grid).
+Bgr ShownAt(HWND window, POINT canvasPixel) {
+  ZoomView zoom = CurrentZoomView();
+  POINT at = CanvasToWindow(zoom, canvasPixel);
+  HDC dc = GetDC(window);
+  Bgr colour = PixelAt(dc, at.x + zoom.zoom / 2, at.y + zoom.zoom / 2);
+  ReleaseDC(window, dc);
+  return colour;
+}
+
+// A photo under the canvas at 1x and at 3x: the window shows it under the
+// nose, where PhotoPixelAt says, while 保存's capture and the export are
+// the bytes they are without it; hidden and closed it shows no more.
+TEST(PhotoView, ShowsOnTheCanvasButInNoOutput) {
+  ResetPortrait();
+  ScopedSwap<int> zoom(editorZoom, 1);
+  PartFolder folder;
+  folder.Write("kao\\kao-5-001.bmp", 10, 10, [](int, int) { return Bgr{0, 0, 200}; });
+  PartSlot &nose = LayerTable[CAT_NOSE];
+  std::strcpy(nose.path, "kao\\kao-5-001.bmp");
+  nose.mode = MODE_SINGLE, nose.x = 35, nose.y = 50, nose.width = 10, nose.height = 10;
+  // A picture of our own: dark green left of its middle, blue right of it.
+  std::string path = folder / "photo.bmp";
+  WriteTestBmp(path, 160, 200, [](int x, int) { return x < 80 ? Bgr{0, 100, 0} : Bgr{150, 0, 0}; });
+  HWND window = CreateEditorWindow(appInstance);
+  ASSERT_NE(window, nullptr);
+  PumpMessages();
+  for (unsigned zoomId : {IDC_ZOOM_1, IDC_ZOOM_3}) {
+    HandleEditorCommand(window, zoomId);
+    PumpMessages();
+    std::vector<std::uint8_t> saved = SavedPixels(window), exported = Exported(window);
+    ASSERT_FALSE(saved.empty());
+    ASSERT_TRUE(OpenReferencePhoto(window, std::wstring(path.begin(), path.end())));
+    PumpMessages();
+    POINT onPhoto = {canvasX + 10, canvasY + 10}, underNose = {canvasX + 36, canvasY + 52};
+    COLORREF colour;
+    ASSERT_TRUE(PhotoPixelAt(onPhoto, &colour));
+    EXPECT_EQ(colour, RGB(128, 178, 128));
+    EXPECT_TRUE((ShownAt(window, onPhoto) == Bgr{128, 178, 128})) << zoomId;
+    EXPECT_TRUE((ShownAt(window, underNose) == Bgr{0, 0, 200})) << "the nose over the photo, " << zoomId;
+    EXPECT_TRUE(SavedPixels(window) == saved) << zoomId;
+    EXPECT_TRUE(Exported(window) == exported) << zoomId;
+    HandleEditorCommand(window, IDC_PHOTO_HIDE);
+    PumpMessages();
+    EXPECT_TRUE(ShownAt(window, onPhoto) == WHITE) << zoomId;
+    EXPECT_FALSE(PhotoPixelAt(onPhoto, &colour));
+    HandleEditorCommand(window, IDC_PHOTO_HIDE);
+    HandleEditorCommand(window, IDC_PHOTO_CLOSE);
+    PumpMessages();
+    EXPECT_TRUE(ShownAt(window, onPhoto) == WHITE) << zoomId;
+    EXPECT_TRUE(referencePhoto.path.empty());
+  }
+  EXPECT_FALSE(CanUndo()) << "the photo is no change of the portrait";
+  HandleEditorCommand(window, IDC_ZOOM_ONE);
+  DestroyWindow(window);
+  PumpMessages();
+  ResetPortrait();
+}
+
+}  // namespace
