@@ -11,7 +11,7 @@
 #include "zoom.h"
 #include "zoom_view.h"
 
-ReferencePhotoRecord referencePhoto = {L"", {0, 0, PHOTO_SCALE_FIT}, PHOTO_STRENGTH_DEFAULT, true};
+ReferencePhotoRecord referencePhoto = {L"", {0, 0, PHOTO_SCALE_FIT}, 0, true};
 
 namespace {
 
@@ -49,7 +49,10 @@ bool KnownStrength(int strength) {
 
 // Tells the canvas what to show of the photo now.
 void Publish() {
-  if (!KnownStrength(referencePhoto.strength)) referencePhoto.strength = PHOTO_STRENGTH_DEFAULT;
+  // The strength last chosen, kept between runs, until one is given.
+  if (!KnownStrength(referencePhoto.strength))
+    referencePhoto.strength = KnownStrength(photoStrength) ? photoStrength : PHOTO_STRENGTH_DEFAULT;
+  photoStrength = referencePhoto.strength;
   referencePhoto.placement = BoundedPhoto(referencePhoto.placement);
   shownPhoto = {&photoImage, referencePhoto.placement, referencePhoto.strength};
   ShowPhotoOnCanvas(PhotoOnShow() ? &shownPhoto : nullptr);
@@ -107,7 +110,7 @@ void ShowReferencePhoto(HWND window) {
 
 bool HandlePhotoCommand(HWND window, unsigned id) {
   if (id >= IDC_PHOTO_STRENGTH_FIRST && id <= IDC_PHOTO_STRENGTH_LAST) {
-    referencePhoto.strength = StrengthOf(id);
+    referencePhoto.strength = photoStrength = StrengthOf(id);
     WriteSettings();
   } else if (id == IDC_PHOTO_OPEN) {
     AskAndOpenPhoto(window);
@@ -132,7 +135,7 @@ void ShowPhotoMenu(HMENU menu) {
   EnableMenuItem(menu, IDC_PHOTO_CLOSE, MF_BYCOMMAND | (open ? MF_ENABLED : MF_GRAYED));
   CheckMenuItem(menu, IDC_PHOTO_HIDE, MF_BYCOMMAND | (open && !referencePhoto.shown ? MF_CHECKED : MF_UNCHECKED));
   for (unsigned id = IDC_PHOTO_STRENGTH_FIRST; id <= IDC_PHOTO_STRENGTH_LAST; ++id)
-    if (StrengthOf(id) == referencePhoto.strength)
+    if (StrengthOf(id) == photoStrength)
       CheckMenuRadioItem(menu, IDC_PHOTO_STRENGTH_FIRST, IDC_PHOTO_STRENGTH_LAST, id, MF_BYCOMMAND);
 }
 

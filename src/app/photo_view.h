@@ -14,8 +14,9 @@
 
 // What there is to keep of the photo (a portrait file can keep it): the
 // file it was read from (empty: no photo), where it lies, its strength in
-// percent (one of PHOTO_STRENGTHS, kept between runs with the settings) and
-// whether it shows (表示 > 参考写真を隠す takes the check away).
+// percent (one of PHOTO_STRENGTHS; any other, as at start, takes the one
+// kept with the settings) and whether it shows (表示 > 参考写真を隠す takes
+// the check away).
 struct ReferencePhotoRecord {
   std::wstring path;
   PhotoPlacement placement;

@@ -5,10 +5,13 @@
 #include "file_dialog.h"
 #include "image_export.h"
 #include "recent_files.h"
-#include "photo_view.h"
-#include "zoom_view.h"
+#include "photo.h"
+#include "zoom.h"
 
 std::wstring settingsFolder;
+int editorZoom = 1;
+bool editorGrid = true;
+int photoStrength = PHOTO_STRENGTH_DEFAULT;
 std::wstring lastFolders[FOLDER_KINDS];
 
 namespace {
@@ -98,9 +101,9 @@ void ReadSettings() {
   }
   editorZoom = NumberIn(ReadValue(L"View", L"Zoom"), ZOOM_MIN, ZOOM_MAX, editorZoom);
   editorGrid = NumberIn(ReadValue(L"View", L"Grid"), 0, 1, editorGrid) == 1;
-  int strength = NumberIn(ReadValue(L"View", L"PhotoStrength"), 0, 100, referencePhoto.strength);
+  int strength = NumberIn(ReadValue(L"View", L"PhotoStrength"), 0, 100, photoStrength);
   for (int offered : PHOTO_STRENGTHS)
-    if (strength == offered) referencePhoto.strength = strength;
+    if (strength == offered) photoStrength = strength;
   // Oldest first to the front, so that the list keeps the file's order.
   FileList files;
   for (int i = RECENT_FILES_MAX; i >= 1; --i) {
@@ -119,7 +122,7 @@ void WriteSettings() {
   WritePrivateProfileStringW(L"Export", L"Transparent", exportOptions.transparent ? L"1" : L"0", file);
   WritePrivateProfileStringW(L"View", L"Zoom", std::to_wstring(editorZoom).c_str(), file);
   WritePrivateProfileStringW(L"View", L"Grid", editorGrid ? L"1" : L"0", file);
-  WritePrivateProfileStringW(L"View", L"PhotoStrength", std::to_wstring(referencePhoto.strength).c_str(), file);
+  WritePrivateProfileStringW(L"View", L"PhotoStrength", std::to_wstring(photoStrength).c_str(), file);
   for (int kind = 0; kind < FOLDER_KINDS; ++kind)
     WritePrivateProfileStringW(L"Folders", FOLDER_KEYS[kind],
                                lastFolders[kind].empty() ? nullptr : lastFolders[kind].c_str(), file);

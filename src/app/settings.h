@@ -18,6 +18,13 @@ extern std::wstring settingsFolder;
 // settings) and local (the recovery files).
 const wchar_t PROGRAM_FOLDER_NAME[] = L"Nigaoe";
 
+// The view kept between runs: the canvas's zoom (1 to 6; the window shows
+// the largest that fits, up to it), the grid, and the reference photo's
+// strength in percent (one of those offered).
+extern int editorZoom;
+extern bool editorGrid;
+extern int photoStrength;
+
 enum FolderKind { FOLDER_OPEN, FOLDER_SAVE, FOLDER_EXPORT, FOLDER_KINDS };
 
 // The last folder of each kind; empty until there is one.

@@ -15,8 +15,6 @@
 #include "settings.h"
 #include "texts.h"
 
-int editorZoom = 1;
-bool editorGrid = true;
 
 namespace {
 

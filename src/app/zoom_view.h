@@ -9,12 +9,11 @@
 #include "dib24.h"
 #include "failure.h"
 #include "photo.h"
+#include "settings.h"
 #include "zoom.h"
 
-// The zoom chosen (1 to 6) and whether the grid shows from GRID_ZOOM_MIN
-// up; kept between runs with the settings.
-extern int editorZoom;
-extern bool editorGrid;
+// The zoom chosen and the grid (shown from GRID_ZOOM_MIN up) are kept with
+// the settings (settings.h).
 
 // With the editor's 1x layout in place: keeps it, makes the bold font of the
 // current category's button, lets 保存's capture compose its 1x picture off
