@@ -6,6 +6,7 @@
 #include <string>
 
 #include "catalogue.h"
+#include "colour_picker.h"
 #include "commands.h"
 #include "compositor.h"
 #include "document.h"
@@ -17,6 +18,7 @@
 #include "history.h"
 #include "paint_failure.h"
 #include "palette.h"
+#include "random_portrait.h"
 #include "part_file.h"
 #include "portrait.h"
 #include "recent_menu.h"
@@ -140,6 +142,10 @@ void OnInitMenuPopup(HMENU menu) {
   enable(IDC_SAVE_PORTRAIT, PortraitChanged());
   ShowViewMenu(menu);
   enable(IDC_FLIP_PART, CanFlipCurrentPart());
+  enable(IDC_RANDOM_PART, !CurrentCategoryLocked());
+  enable(IDC_LOCK_PART, CurrentCategoryLockable());
+  CheckMenuItem(menu, IDC_PICK_COLOUR, MF_BYCOMMAND | (ColourPickerWaiting() ? MF_CHECKED : MF_UNCHECKED));
+  CheckMenuItem(menu, IDC_LOCK_PART, MF_BYCOMMAND | (CurrentCategoryLocked() ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void OnInitDialog(HWND window) {
@@ -165,6 +171,7 @@ void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels) {
   RECT client;
   GetClientRect(window, &client);
   FillRect(dc, &client, DialogBackground(window, dc));
+  DrawLockMarks(window, dc);
   Failure failure = DrawPaletteInView(window, dc);
   Failure composed = ComposeCanvasView(window, dc, framePixels);
   ShowPaintFailure(window, failure.text ? failure : composed);
@@ -230,6 +237,7 @@ void OnPaint(HWND window) {
 }  // namespace
 
 void OnLButtonDown(HWND window, int x, int y) {
+  if ((GetKeyState(VK_MENU) < 0 || ColourPickerWaiting()) && PickColourAt(window, x, y)) return;
   int index = PaletteIndexInView(x, y);
   if (index < 0 && BeginDrag(window, x, y)) return;
   if (index >= 0) {
@@ -300,7 +308,7 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         POINT at;
         GetCursorPos(&at);
         ScreenToClient(window, &at);
-        if (SetDragCursor(window, at.x, at.y)) {
+        if (SetPickerCursor(at.x, at.y) || SetDragCursor(window, at.x, at.y)) {
           SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
           return TRUE;
         }
