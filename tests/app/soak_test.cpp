@@ -441,7 +441,7 @@ class User {
     } else if (roll < 84) {
       Files(Draw(0, 5));
     } else if (roll < 89) {
-      Direct(Draw(0, 6));
+      Direct(Draw(0, 7));
     } else {
       std::vector<HWND> previews = TakeCensus().previews;
       if (roll < 93 || previews.empty())
@@ -534,7 +534,7 @@ class User {
   // a few points anywhere (now and then put back with Escape), a turn of the
   // wheel with or without Shift or Ctrl, a random portrait, a random part,
   // the current part flipped, its category locked or unlocked, a colour
-  // picked (as the menu sends them).
+  // picked, the colours matched (as the menu sends them).
   void Direct(int what) {
     if (what == 0) {
       POINT from = {Draw(canvasX - 4, canvasX + CANVAS_WIDTH + 4), Draw(canvasY - 4, canvasY + CANVAS_HEIGHT + 4)};
@@ -560,6 +560,9 @@ class User {
     } else if (what == 5) {
       Describe("lock");
       PostMessageA(side->editor, WM_COMMAND, IDC_LOCK_PART, 0);
+    } else if (what == 7) {
+      Describe("match colours");
+      PostMessageA(side->editor, WM_COMMAND, IDC_MATCH_COLOURS, 0);
     } else if (what == 6) {
       // 色を拾う, then a click that picks on the canvas (or does what a
       // click does off it).
