@@ -3,6 +3,7 @@
 #include "association.h"
 #include "catalogue.h"
 #include "clipboard.h"
+#include "colour_picker.h"
 #include "document.h"
 #include "drag.h"
 #include "editor_window.h"
@@ -78,6 +79,7 @@ void HandleEditorCommand(HWND window, unsigned id) {
   // keeping what moved as a change of its own.
   if (id == IDC_CANCEL_DRAG) {
     CancelDrag(window);
+    StopColourPicker();
     return;
   }
   FinishDrag(window);
@@ -104,6 +106,13 @@ void HandleEditorCommand(HWND window, unsigned id) {
       RepaintEditor(window);
       return;
     }
+    case IDC_PICK_COLOUR:
+      ToggleColourPicker();
+      return;
+    case IDC_LOCK_PART:
+      ToggleCurrentCategoryLock();
+      RepaintEditor(window);
+      return;
   }
   RunEditCommand(window, id);
 }

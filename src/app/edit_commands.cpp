@@ -1,6 +1,7 @@
 #include "edit_commands.h"
 
 #include "colour_dialog.h"
+#include "colour_match.h"
 #include "editor_window.h"
 #include "history.h"
 #include "resource.h"
@@ -46,12 +47,32 @@ int ApplyBaseCommand(unsigned id) {
   return ApplyBaseEdit(static_cast<BaseEdit>(id - IDC_BASE_WIDER));
 }
 
-void ApplyColourCommand(HWND owner, ColourChooser chooser) {
+namespace {
+
+// The colour of the current category's part changed as the 色 button
+// changes it: through the working copy of the piece, the back hair taking
+// the hair's colour.
+template <class Change>
+void ChangeCurrentColour(Change change) {
   LoadCurrentPiece();
   PartSlot &slot = LayerTable[currentCategory];
-  chooser(owner, slot.red, slot.green, slot.blue);
+  change(slot);
   if (currentCategory == CAT_HAIR) MatchBackHairColour();
   StoreCurrentPiece();
+}
+
+}  // namespace
+
+void ApplyColourCommand(HWND owner, ColourChooser chooser) {
+  ChangeCurrentColour([&](PartSlot &slot) { chooser(owner, slot.red, slot.green, slot.blue); });
+}
+
+void ApplyPickedColour(COLORREF colour) {
+  ChangeCurrentColour([colour](PartSlot &slot) {
+    slot.red = GetRValue(colour);
+    slot.green = GetGValue(colour);
+    slot.blue = GetBValue(colour);
+  });
 }
 
 void ShowCategoryControls(HWND window) {
@@ -94,6 +115,12 @@ bool ApplyEditCommand(HWND window, unsigned id) {
     case IDC_FLIP_PART:
       FlipCurrentPart();
       break;
+    case IDC_MATCH_COLOURS: {
+      bool every[CATEGORY_COUNT];
+      for (bool &category : every) category = true;
+      MatchColours(LayerTable, every);
+      break;
+    }
     case IDC_NEXT_PIECE:
       SelectNextPiece();
       break;

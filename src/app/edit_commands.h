@@ -23,6 +23,10 @@ int ApplyBaseCommand(unsigned id);
 typedef void (*ColourChooser)(HWND owner, int &red, int &green, int &blue);
 void ApplyColourCommand(HWND owner, ColourChooser chooser);
 
+// The colour a picker took given to the current category's part as the
+// colour dialog would give it.
+void ApplyPickedColour(COLORREF colour);
+
 // Enables the hair radios with the hair current and the piece buttons with
 // "other" current, as a category button leaves them.
 void ShowCategoryControls(HWND window);

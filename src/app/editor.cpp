@@ -6,6 +6,7 @@
 #include <string>
 
 #include "catalogue.h"
+#include "colour_picker.h"
 #include "commands.h"
 #include "compositor.h"
 #include "document.h"
@@ -18,6 +19,7 @@
 #include "paint_failure.h"
 #include "photo_view.h"
 #include "palette.h"
+#include "random_portrait.h"
 #include "part_file.h"
 #include "portrait.h"
 #include "recent_menu.h"
@@ -144,6 +146,10 @@ void OnInitMenuPopup(HMENU menu) {
   ShowViewMenu(menu);
   enable(IDC_FLIP_PART, CanFlipCurrentPart());
   ShowPhotoMenu(menu);
+  enable(IDC_RANDOM_PART, !CurrentCategoryLocked());
+  enable(IDC_LOCK_PART, CurrentCategoryLockable());
+  CheckMenuItem(menu, IDC_PICK_COLOUR, MF_BYCOMMAND | (ColourPickerWaiting() ? MF_CHECKED : MF_UNCHECKED));
+  CheckMenuItem(menu, IDC_LOCK_PART, MF_BYCOMMAND | (CurrentCategoryLocked() ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void OnInitDialog(HWND window) {
@@ -169,6 +175,7 @@ void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels) {
   RECT client;
   GetClientRect(window, &client);
   FillRect(dc, &client, DialogBackground(window, dc));
+  DrawLockMarks(window, dc);
   Failure failure = DrawPaletteInView(window, dc);
   Failure composed = ComposeCanvasView(window, dc, framePixels);
   ShowPaintFailure(window, failure.text ? failure : composed);
@@ -234,8 +241,12 @@ void OnPaint(HWND window) {
 }  // namespace
 
 void OnLButtonDown(HWND window, int x, int y) {
-  // Alt held on the canvas takes the reference photo rather than a part.
-  if (GetKeyState(VK_MENU) < 0 && BeginPhotoDrag(window, x, y)) return;
+  // A click while the picker waits takes a colour. Alt held on the canvas
+  // takes the reference photo, where it shows, for a drag; a click there
+  // that moves nothing takes the colour when the button goes up; with no
+  // photo Alt and a click take the colour at once.
+  if (ColourPickerWaiting() && PickColourAt(window, x, y)) return;
+  if (GetKeyState(VK_MENU) < 0 && (BeginPhotoDrag(window, x, y) || PickColourAt(window, x, y))) return;
   int index = PaletteIndexInView(x, y);
   if (index < 0 && BeginDrag(window, x, y)) return;
   if (index >= 0) {
@@ -298,17 +309,19 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
       DragPhotoTo(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
     case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
+    case WM_CAPTURECHANGED: {
       FinishDrag(window);
-      FinishPhotoDrag();
+      POINT pressed;
+      if (FinishPhotoDrag(&pressed) && message == WM_LBUTTONUP) PickColourAt(window, pressed.x, pressed.y);
       ShowEditorTitle(window);
       return 0;
+    }
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT) {
         POINT at;
         GetCursorPos(&at);
         ScreenToClient(window, &at);
-        if (SetDragCursor(window, at.x, at.y)) {
+        if (SetPickerCursor(at.x, at.y) || SetDragCursor(window, at.x, at.y)) {
           SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
           return TRUE;
         }

@@ -43,7 +43,8 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // drawn on them in place.
 void PaintEditor(HWND window, HDC dc, const Pixels24 *framePixels = nullptr);
 
-// A left click at client point (x, y): a thumbnail on show is chosen and
-// placed on the portrait, a part on the window is grabbed and dragged; every
-// other click ends with a repaint.
+// A left click at client point (x, y): with Alt held or the colour picker
+// waiting, a point on the canvas gives the current part its colour; a
+// thumbnail on show is chosen and placed on the portrait, a part on the
+// window is grabbed and dragged; every other click ends with a repaint.
 void OnLButtonDown(HWND window, int x, int y);

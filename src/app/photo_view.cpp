@@ -24,6 +24,8 @@ struct PhotoDrag {
   HWND window;
   POINT pointer;  // the canvas pixel where the button went down
   PhotoPlacement start;
+  POINT pressed;  // and the client point
+  bool moved;
 };
 PhotoDrag photoDrag;
 int photoWheelRest;    // a partial notch carried to the next turn
@@ -147,7 +149,7 @@ bool PhotoPixelAt(POINT canvasPixel, COLORREF *colour, COLORREF *own) {
 bool BeginPhotoDrag(HWND window, int x, int y) {
   POINT pixel;
   if (!PhotoOnShow() || !OnCanvas(x, y, &pixel)) return false;
-  photoDrag = {true, window, pixel, referencePhoto.placement};
+  photoDrag = {true, window, pixel, referencePhoto.placement, {x, y}, false};
   altGestureTaken = true;
   SetCapture(window);
   // A shared cursor of the system's: never released.
@@ -161,14 +163,17 @@ void DragPhotoTo(HWND window, int x, int y) {
   PhotoPlacement moved = MovedPhoto(photoDrag.start, pixel.x - photoDrag.pointer.x, pixel.y - photoDrag.pointer.y);
   if (moved.x == referencePhoto.placement.x && moved.y == referencePhoto.placement.y) return;
   referencePhoto.placement = moved;
+  photoDrag.moved = true;
   Publish();
   RepaintCanvas(window);
 }
 
-void FinishPhotoDrag() {
-  if (!photoDrag.active) return;
+bool FinishPhotoDrag(POINT *clickedAt) {
+  if (!photoDrag.active) return false;
   photoDrag.active = false;
   if (GetCapture() == photoDrag.window) ReleaseCapture();
+  if (clickedAt) *clickedAt = photoDrag.pressed;
+  return !photoDrag.moved;
 }
 
 bool ScalePhotoByWheel(HWND window, int delta) {

@@ -57,7 +57,9 @@ bool PhotoPixelAt(POINT canvasPixel, COLORREF *colour, COLORREF *own = nullptr);
 // button goes up. False, doing nothing, elsewhere.
 bool BeginPhotoDrag(HWND window, int x, int y);
 void DragPhotoTo(HWND window, int x, int y);
-void FinishPhotoDrag();
+// Ends a photo drag; true when it was a click that moved nothing, with the
+// client point it was pressed at in *clickedAt.
+bool FinishPhotoDrag(POINT *clickedAt = nullptr);
 
 // A turn of the wheel with Alt held over the canvas, the photo on show: one
 // scale step a notch, about the photo's centre. False, doing nothing,

@@ -3,10 +3,13 @@
 #include <random>
 
 #include "catalogue.h"
+#include "colour_match.h"
 #include "custom_colours.h"
 #include "paint_failure.h"
 #include "part_file.h"
 #include "portrait.h"
+#include "random_rules.h"
+#include "resource.h"
 
 namespace {
 
@@ -21,12 +24,6 @@ std::mt19937 &Generator() {
 
 // 0 to bound - 1.
 int Below(int bound) { return static_cast<int>(Generator()() % static_cast<unsigned>(bound)); }
-
-void SetColour(PartSlot &slot, const RgbColour &colour) {
-  slot.red = colour.red;
-  slot.green = colour.green;
-  slot.blue = colour.blue;
-}
 
 // Up to three different pieces of the listing in place of those there were.
 void PlaceRandomPieces(const PartListing &listing, Failure *failure) {
@@ -57,9 +54,9 @@ void PlaceRandomPart(int category, const PartListing &listing, Failure *failure)
   }
   int index = Below(listing.count);
   PlaceListedPart(category, listing.entries[index], index, failure);
-  if (category == CAT_FACE) SetColour(LayerTable[CAT_FACE], SKIN_TONES[Below(CUSTOM_COLOUR_ROW)]);
+  if (category == CAT_FACE) SetSlotColour(LayerTable[CAT_FACE], SKIN_TONES[Below(CUSTOM_COLOUR_ROW)]);
   if (category == CAT_HAIR) {
-    SetColour(LayerTable[CAT_HAIR], HAIR_COLOURS[Below(CUSTOM_COLOUR_ROW)]);
+    SetSlotColour(LayerTable[CAT_HAIR], HAIR_COLOURS[Below(CUSTOM_COLOUR_ROW)]);
     MatchBackHairColour();
   }
 }
@@ -69,11 +66,51 @@ void PlaceRandomPart(int category, const PartListing &listing, Failure *failure)
 void PlaceRandomParts(HWND window, bool onlyCurrentCategory) {
   static PartListing listing;
   Failure failure = {};
-  for (int c = CAT_FACE; c <= CAT_GLASSES; ++c)
-    if (c != CAT_DISABLED && (!onlyCurrentCategory || c == currentCategory)) {
-      ListCategory(c, &listing);
-      PlaceRandomPart(c, listing, &failure);
-    }
+  bool mayChange[CATEGORY_COUNT];
+  for (int c = 0; c < CATEGORY_COUNT; ++c) {
+    mayChange[c] = RandomMayChange(c, onlyCurrentCategory, currentCategory, CategoryLocked);
+    if (!mayChange[c]) continue;
+    ListCategory(c, &listing);
+    PlaceRandomPart(c, listing, &failure);
+  }
+  // What it placed in colours that belong together.
+  MatchColours(LayerTable, mayChange);
   // As a click's: one message, as in a paint.
   ShowPaintFailure(window, failure);
+}
+
+bool CurrentCategoryLockable() { return LockableCategory(currentCategory); }
+
+bool CurrentCategoryLocked() { return LockableCategory(currentCategory) && CategoryLocked[currentCategory]; }
+
+void ToggleCurrentCategoryLock() {
+  if (LockableCategory(currentCategory)) CategoryLocked[currentCategory] = !CategoryLocked[currentCategory];
+}
+
+void DrawLockMarks(HWND window, HDC dc) {
+  // A padlock, 7 x 6 pixels: the shackle's two rows, then the body with
+  // its keyhole. Drawn in the buttons' text colour, a system brush.
+  static const char *const PADLOCK[] = {
+      "..###..", ".#...#.", "#######", "###.###", "###.###", "#######",
+  };
+  const int width = 7, height = 6;
+  HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
+  for (int category = CAT_FACE; category <= CAT_GLASSES; ++category) {
+    if (!LockableCategory(category) || !CategoryLocked[category]) continue;
+    HWND button = GetDlgItem(window, IDC_CATEGORY_BASE + category);
+    if (!button) continue;
+    RECT r;
+    GetWindowRect(button, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
+    // Centred above the button, in the dialog's margin; never above the
+    // client area's top.
+    int left = (r.left + r.right - width) / 2, top = r.top - height - 1;
+    if (top < 0) top = 0;
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        if (PADLOCK[y][x] == '#') {
+          RECT dot = {left + x, top + y, left + x + 1, top + y + 1};
+          FillRect(dc, &dot, ink);
+        }
+  }
 }

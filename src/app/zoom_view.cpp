@@ -217,6 +217,31 @@ POINT CanvasPixelAt(int x, int y) { return WindowToCanvas(CurrentZoomView(), {x,
 
 bool ShowsCanvas(int x, int y) { return shownZoom == 1 || InZoomView(CurrentZoomView(), {x, y}); }
 
+bool CanvasColourAt(HWND window, POINT canvasPixel, COLORREF *colour, Failure *failure) {
+  RECT canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
+  if (canvasPixel.x < 0 || canvasPixel.y < 0 || !PtInRect(&canvas, canvasPixel)) return false;
+  HDC windowDC = GetDC(window);
+  if (!windowDC) {
+    NoteFailure(failure, TEXT_FAILED, CAPTION_GET_DC);
+    return false;
+  }
+  Frame frame;
+  // A part that cannot be drawn was shown by the paint; only a frame that
+  // cannot be made fails the pick.
+  Failure composed = {};
+  bool made = ComposeAtOne(window, windowDC, {canvasPixel.x, canvasPixel.y, canvasPixel.x + 1, canvasPixel.y + 1},
+                           nullptr, &frame, &composed);
+  if (made) {
+    const unsigned char *p = PixelAddress(frame.pixels, canvasPixel.x, canvasPixel.y);
+    *colour = RGB(p[2], p[1], p[0]);
+    CloseFrame(&frame);
+  } else {
+    NoteFailure(failure, composed.text, composed.caption);
+  }
+  ReleaseDC(window, windowDC);
+  return made;
+}
+
 RECT ShownRectOfCanvas(const RECT &canvas) {
   RECT shown = CanvasRectToWindow(CurrentZoomView(), canvas);
   if (shownZoom >= OUTLINE_ZOOM_MIN && !IsRectEmpty(&shown)) InflateRect(&shown, 2, 2);

@@ -32,6 +32,13 @@ ZoomView CurrentZoomView();
 POINT CanvasPixelAt(int x, int y);
 bool ShowsCanvas(int x, int y);
 
+// The colour a picker takes at canvasPixel, a pixel of the canvas (false,
+// with nothing written, for one off the canvas or a frame that cannot be
+// made, kept in *failure): the portrait's, from a 1x picture composed off
+// the screen as the zoom composes it, whatever the zoom (the screen is
+// never read).
+bool CanvasColourAt(HWND window, POINT canvasPixel, COLORREF *colour, Failure *failure);
+
 // The client pixels that show a rectangle of canvas pixels, with the
 // outline's reach around it above 1x: what to repaint when it changes.
 RECT ShownRectOfCanvas(const RECT &canvas);

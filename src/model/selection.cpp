@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "catalogue.h"
+#include "colour_match.h"
 
 bool IsNewPiece(const char *path, int n) {
   std::size_t length = std::strlen(path);
@@ -87,6 +88,8 @@ int PlaceChosenPart(int category, const char *entry, int index, int width, int h
     slot.green = 255;
     slot.red = 255;
   }
+  // The ears are filled with the colour they take: they come in the skin's.
+  if (category == CAT_EARS) SetSlotColour(slot, SkinColourOf(LayerTable));
   if (category == CAT_HAIR) SwitchOnBackHair(slot);
   return -1;
 }

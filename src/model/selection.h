@@ -10,7 +10,8 @@
 // Places entry (a listing entry of DIR_PATH_SIZE bytes, e.g. PartList[index]),
 // index in its category's listing, of width x height pixels, as the choice
 // of category: the common fields, the category's default mode, position
-// and colour, the back hair with the hair; an "other" part goes to the
+// and colour (the ears the skin's, see SkinColourOf), the back hair with
+// the hair; an "other" part goes to the
 // first free piece instead, unless an earlier piece already has its path.
 // Returns the piece index filled, or -1 (the piece's colour is then still
 // to be picked from its file).

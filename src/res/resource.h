@@ -62,6 +62,9 @@
 #define IDC_CANCEL_DRAG 172
 // Making a likeness: flip, colours, locks and the colour picker
 #define IDC_FLIP_PART 210
+#define IDC_LOCK_PART 211
+#define IDC_PICK_COLOUR 212
+#define IDC_MATCH_COLOURS 213
 
 // Editor window: the View menu
 #define IDC_ZOOM_1 190  // 1倍 to 6倍, in order

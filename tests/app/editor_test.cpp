@@ -327,6 +327,8 @@ TEST_F(EditorWindow, DraggingAPartMovesItAsOneStepOfUndo) {
   ClearHistory();
 }
 
+std::vector<Bgr> ClientPixels(HWND window);
+
 // おまかせ puts a part in every category from the folder, the face and the
 // hair in custom colours, as one step of undo; with a category current,
 // Shift+F5 changes only it, and switches it off when it has no files.
@@ -353,6 +355,11 @@ TEST_F(EditorWindow, RandomPortraitFillsEveryCategoryAsOneStep) {
   EXPECT_TRUE(in(SKIN_TONES, LayerTable[CAT_FACE]));
   EXPECT_TRUE(in(HAIR_COLOURS, LayerTable[CAT_HAIR]));
   EXPECT_TRUE(in(HAIR_COLOURS, LayerTable[CAT_BACK_HAIR]));
+  auto same = [](const PartSlot &a, const PartSlot &b) {
+    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+  };
+  EXPECT_TRUE(same(LayerTable[CAT_EARS], LayerTable[CAT_FACE])) << "the ears in the face's skin";
+  EXPECT_TRUE(same(LayerTable[CAT_BEARD], LayerTable[CAT_HAIR])) << "the beard in the hair's colour";
   int pieces = 0;
   for (const PartSlot &piece : PieceTable) pieces += piece.mode != MODE_OFF;
   EXPECT_LE(pieces, 3);
@@ -369,6 +376,39 @@ TEST_F(EditorWindow, RandomPortraitFillsEveryCategoryAsOneStep) {
   LayerTable[CAT_NOSE].x = 77;
   Command(IDC_RANDOM_PART);
   EXPECT_EQ(LayerTable[CAT_NOSE].x, 77) << "only the current category";
+
+  // A lock keeps the nose through both, and shows above its button.
+  Command(IDC_CATEGORY_NOSE);
+  RECT button;
+  GetWindowRect(GetDlgItem(window_, IDC_CATEGORY_NOSE), &button);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT *>(&button), 2);
+  // The pixels just above the button that differ from those before the lock.
+  std::vector<Bgr> unlocked = ClientPixels(window_);
+  auto marked = [&] {
+    std::vector<Bgr> pixels = ClientPixels(window_);
+    RECT client;
+    GetClientRect(window_, &client);
+    int marks = 0;
+    for (int y = std::max(0L, button.top - 8); y < button.top; ++y)
+      for (int x = button.left; x < button.right; ++x) marks += !(pixels[y * client.right + x] == unlocked[y * client.right + x]);
+    return marks;
+  };
+  Command(IDC_LOCK_PART);
+  Command(IDC_RANDOM_PORTRAIT);
+  Command(IDC_RANDOM_PART);
+  EXPECT_EQ(LayerTable[CAT_NOSE].x, 77) << "locked";
+  EXPECT_GT(marked(), 10);
+  Command(IDC_LOCK_PART);
+  EXPECT_EQ(marked(), 0);
+
+  // 色をそろえる as one change; the 色 button's colour stays the part's own.
+  LayerTable[CAT_EYEBROWS].red = 7;
+  ClearHistory();
+  Command(IDC_MATCH_COLOURS);
+  EXPECT_TRUE(same(LayerTable[CAT_EYEBROWS], LayerTable[CAT_HAIR]));
+  Command(IDC_UNDO);
+  EXPECT_EQ(LayerTable[CAT_EYEBROWS].red, 7);
+  EXPECT_FALSE(UndoChange());
   ClearHistory();
 }
 

@@ -441,7 +441,7 @@ class User {
     } else if (roll < 84) {
       Files(Draw(0, 5));
     } else if (roll < 89) {
-      Direct(Draw(0, 4));
+      Direct(Draw(0, 7));
     } else {
       std::vector<HWND> previews = TakeCensus().previews;
       if (roll < 93 || previews.empty())
@@ -533,7 +533,8 @@ class User {
   // The canvas handled directly: a drag from a point near the canvas through
   // a few points anywhere (now and then put back with Escape), a turn of the
   // wheel with or without Shift or Ctrl, a random portrait, a random part,
-  // the current part flipped (as the menu sends it).
+  // the current part flipped, its category locked or unlocked, a colour
+  // picked, the colours matched (as the menu sends them).
   void Direct(int what) {
     if (what == 0) {
       POINT from = {Draw(canvasX - 4, canvasX + CANVAS_WIDTH + 4), Draw(canvasY - 4, canvasY + CANVAS_HEIGHT + 4)};
@@ -556,6 +557,20 @@ class User {
     } else if (what == 4) {
       Describe("flip");
       PostMessageA(side->editor, WM_COMMAND, IDC_FLIP_PART, 0);
+    } else if (what == 5) {
+      Describe("lock");
+      PostMessageA(side->editor, WM_COMMAND, IDC_LOCK_PART, 0);
+    } else if (what == 7) {
+      Describe("match colours");
+      PostMessageA(side->editor, WM_COMMAND, IDC_MATCH_COLOURS, 0);
+    } else if (what == 6) {
+      // 色を拾う, then a click that picks on the canvas (or does what a
+      // click does off it).
+      POINT at = RandomPoint();
+      Describe("pick colour at", at.x, at.y);
+      PostMessageA(side->editor, WM_COMMAND, IDC_PICK_COLOUR, 0);
+      PostMessageA(side->editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+      PostMessageA(side->editor, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
     } else {
       Describe(what == 2 ? "random portrait" : "random part");
       PostMessageA(side->editor, WM_COMMAND, what == 2 ? IDC_RANDOM_PORTRAIT : IDC_RANDOM_PART, 0);

@@ -11,6 +11,7 @@
 #include "bmp_export.h"
 #include "bmp_file.h"
 #include "capture.h"
+#include "colour_picker.h"
 #include "commands.h"
 #include "editor.h"
 #include "history.h"
@@ -181,6 +182,42 @@ TEST_F(ZoomedEditor, SaveAtFourTimesSavesTheBytesOfOneTime) {
   int red = 0;
   for (std::size_t i = 0; i + 2 < one.size(); i += 3) red += one[i] == 0 && one[i + 1] == 0 && one[i + 2] == 200;
   EXPECT_GT(red, 20) << "the nose is in the picture";
+  Command(IDC_ZOOM_ONE);
+}
+
+// Alt+click takes the colour under the pointer from the portrait composed
+// at 1x, at 1x and at 3x alike, as one change of the current part's colour;
+// 色を拾う makes the next click (no Alt) pick once.
+TEST_F(ZoomedEditor, AltClickPicksThePixelUnderThePointerAtOneAndThreeTimes) {
+  PartFolder folder;
+  PlaceNose(folder);
+  LayerTable[CAT_NOSE].green = 150;
+  Command(IDC_CATEGORY_MOUTH);
+  const PartSlot &mouth = LayerTable[CAT_MOUTH];
+  auto click = [&](POINT canvasPixel, int within) {
+    POINT at = CanvasToWindow(CurrentZoomView(), canvasPixel);
+    PostMessageA(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x + within, at.y + within));
+    PostMessageA(window_, WM_LBUTTONUP, 0, MAKELPARAM(at.x + within, at.y + within));
+    PumpMessages();
+    return Bgr{static_cast<unsigned char>(mouth.blue), static_cast<unsigned char>(mouth.green),
+               static_cast<unsigned char>(mouth.red)};
+  };
+  BYTE keys[256], alt[256];
+  GetKeyboardState(keys);
+  std::memcpy(alt, keys, sizeof alt);
+  alt[VK_MENU] = 0x80;
+  SetKeyboardState(alt);
+  EXPECT_TRUE(click({canvasX + 37, canvasY + 52}, 0) == (Bgr{0, 150, 0})) << "the nose's black, recoloured";
+  Command(IDC_ZOOM_3);
+  ASSERT_EQ(CurrentZoomView().zoom, 3);
+  EXPECT_TRUE(click({canvasX + 42, canvasY + 55}, 2) == (Bgr{0, 0, 200})) << "its own red";
+  SetKeyboardState(keys);
+  EXPECT_EQ(LayerTable[CAT_NOSE].x, 35) << "no drag";
+  Command(IDC_UNDO);
+  EXPECT_EQ(mouth.green, 150) << "one step each";
+  Command(IDC_PICK_COLOUR);
+  EXPECT_TRUE(click({canvasX + 2, canvasY + 2}, 1) == WHITE) << "the canvas";
+  EXPECT_FALSE(ColourPickerWaiting());
   Command(IDC_ZOOM_ONE);
 }
 

@@ -6,6 +6,7 @@
 
 #include "editor.h"
 #include "catalogue.h"
+#include "custom_colours.h"
 #include "palette.h"
 #include "part_file.h"
 #include "render/render_fixtures.h"
@@ -43,16 +44,22 @@ TEST_F(SelectionTest, HitsOnlyStrictlyInsideTheCellsOnShow) {
   EXPECT_EQ(PaletteIndexAt(181, 56), -1);
 }
 
+// The ears come in the skin's colour: the first skin tone without a face,
+// the face's with one (a deliberate difference from every other part's
+// black: the ears are filled with the colour they take).
 TEST_F(SelectionTest, PlacesEachCategoryWithItsDefaults) {
+  const RgbColour NONE = {0, 0, 0}, NEW_FACE = {255, 255, 128};
   const struct {
     int category, width, height, mode, x, y;
+    RgbColour colour;
   } cases[] = {
-      {CAT_EYES, 41, 20, MODE_PAIR, 8, 35},       {CAT_EYES, 43, 21, MODE_PAIR, 7, 34},
-      {CAT_EYEBROWS, 40, 10, MODE_PAIR, 8, 30},   {CAT_NOSE, 90, 110, MODE_SINGLE, -5, 3},
-      {CAT_MOUTH, 30, 10, MODE_SINGLE, 25, 67},   {CAT_EARS, 33, 77, MODE_PAIR, 5, 40},
-      {CAT_DISABLED, 20, 20, MODE_SINGLE, 30, 40}, {CAT_MOUSTACHE, 20, 20, MODE_SINGLE, 30, 55},
-      {CAT_BEARD, 20, 20, MODE_SINGLE, 30, 70},   {CAT_GLASSES, 60, 20, MODE_SINGLE, 10, 35},
-      {CAT_FACE, 70, 90, MODE_SINGLE, 0, 0},      {CAT_HAIR, 70, 90, MODE_SINGLE, 0, 0},
+      {CAT_EYES, 41, 20, MODE_PAIR, 8, 35, NONE},       {CAT_EYES, 43, 21, MODE_PAIR, 7, 34, NONE},
+      {CAT_EYEBROWS, 40, 10, MODE_PAIR, 8, 30, NONE},   {CAT_NOSE, 90, 110, MODE_SINGLE, -5, 3, NONE},
+      {CAT_MOUTH, 30, 10, MODE_SINGLE, 25, 67, NONE},   {CAT_EARS, 33, 77, MODE_PAIR, 5, 40, SKIN_TONES[0]},
+      {CAT_DISABLED, 20, 20, MODE_SINGLE, 30, 40, NONE}, {CAT_MOUSTACHE, 20, 20, MODE_SINGLE, 30, 55, NONE},
+      {CAT_BEARD, 20, 20, MODE_SINGLE, 30, 70, NONE},   {CAT_GLASSES, 60, 20, MODE_SINGLE, 10, 35, NONE},
+      {CAT_FACE, 70, 90, MODE_SINGLE, 0, 0, NEW_FACE},  {CAT_HAIR, 70, 90, MODE_SINGLE, 0, 0, NONE},
+      {CAT_EARS, 33, 77, MODE_PAIR, 5, 40, NEW_FACE},
   };
   for (const auto &c : cases) {
     PartSlot &slot = LayerTable[c.category];
@@ -67,10 +74,9 @@ TEST_F(SelectionTest, PlacesEachCategoryWithItsDefaults) {
     EXPECT_EQ(slot.angle, 0);
     EXPECT_EQ(slot.listIndex, 3);
     EXPECT_STREQ(slot.path, "kao\\kao-x-001.bmp");
-    bool face = c.category == CAT_FACE;
-    EXPECT_EQ(slot.blue, face ? 128 : 0) << c.category;
-    EXPECT_EQ(slot.green, face ? 255 : 0);
-    EXPECT_EQ(slot.red, face ? 255 : 0);
+    EXPECT_EQ(slot.blue, c.colour.blue) << c.category;
+    EXPECT_EQ(slot.green, c.colour.green);
+    EXPECT_EQ(slot.red, c.colour.red);
   }
 }
 

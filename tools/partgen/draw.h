@@ -12,9 +12,13 @@
 // part's colour; PAPER is transparent.
 const Rgb INK = {0, 0, 0};
 const Rgb PAPER = {255, 255, 255};
-// The face's fill, and the ears' fill so that they match it: the colour the
-// program gives a new face (red 255, green 255, blue 128).
+// The face's fill: the colour the program gives a new face (red 255, green
+// 255, blue 128).
 const Rgb SKIN = {255, 255, 128};
+// The ears' outline and inner folds: a dark shade that keeps its look, so
+// that the ears' fill, INK, takes the part's colour as the face's fill
+// takes the face's, and an ear given the face's colour matches it.
+const Rgb EAR_LINE = {48, 28, 20};
 // Fixed colours: they keep their look whatever colour the part is given.
 const Rgb EYE_WHITE = {224, 234, 250};
 const Rgb LID = {90, 55, 45};

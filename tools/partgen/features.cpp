@@ -741,12 +741,14 @@ void DrawMouths(PartLibrary &library) {
 }
 
 // ---- Ears: 10 x 18 at (5, 40): the right-hand columns overlap the face's
-// side, so the ear joins the face whatever its shape. ----
+// side, so the ear joins the face whatever its shape. Filled with INK, so
+// that the ear takes its colour all over (the face's skin, given it), the
+// lines in EAR_LINE. ----
 
 namespace {
 
 Image DrawEarFromText(const std::vector<std::string> &rows) {
-  return ImageFromText(rows, {{'k', INK}, {'s', SKIN}, {'g', GOLD}});
+  return ImageFromText(rows, {{'k', EAR_LINE}, {'s', INK}, {'g', GOLD}});
 }
 
 }  // namespace
