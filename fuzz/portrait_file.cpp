@@ -44,7 +44,9 @@ bool Same(const PortraitFileContent &a, const PortraitFileContent &b) {
     if (!same(a.state.pieces[piece], b.state.pieces[piece]) || a.pieceFiles[piece] != b.pieceFiles[piece] ||
         a.state.pieceFlipped[piece] != b.state.pieceFlipped[piece])
       return false;
-  return true;
+  const PortraitFilePhoto &p = a.photo, &q = b.photo;
+  return p.file == q.file && p.x == q.x && p.y == q.y && p.scale == q.scale && p.strength == q.strength &&
+         p.shown == q.shown;
 }
 
 }  // namespace

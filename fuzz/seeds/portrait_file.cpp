@@ -1,7 +1,7 @@
 // Writes the portrait-file target's seeds into the folder given first: an
 // empty portrait, a full one with every part and piece, one with odd but
 // valid text (a byte-order mark, line ends of two bytes, comments, names
-// with blanks and Japanese), and the full one as version 2 with flipped
+// with blanks and Japanese), the full one as version 2 with a photo, and with flipped
 // parts and pieces.
 #include <cstdio>
 #include <string>
@@ -47,5 +47,7 @@ int main(int argc, char **argv) {
   for (int slot = 0; slot < CATEGORY_COUNT; slot += 2) content.state.layerFlipped[slot] = true;
   for (int piece = 1; piece < PIECE_SLOTS; piece += 3) content.state.pieceFlipped[piece] = true;
   Write(folder + "/flipped.nigaoe", WritePortraitText(content));
+  content.photo = {"\xe5\x86\x99\xe7\x9c\x9f\\face.png", -12, 30, 250, 75, true};
+  Write(folder + "/photo.nigaoe", WritePortraitText(content));
   return 0;
 }

@@ -12,6 +12,7 @@
 #include "file_dialog.h"
 #include "file_io.h"
 #include "history.h"
+#include "photo_view.h"
 #include "portrait_file.h"
 #include "recent_menu.h"
 #include "settings.h"
@@ -40,8 +41,9 @@ const char *const PROBLEM_TEXTS[] = {
     TEXT_PORTRAIT_MISSING_FIELD,
     TEXT_PORTRAIT_BAD_FILE_NAME,
     TEXT_PORTRAIT_AFTER_END,
+    TEXT_PORTRAIT_BAD_PHOTO_NAME,
 };
-static_assert(sizeof PROBLEM_TEXTS / sizeof *PROBLEM_TEXTS == PORTRAIT_AFTER_END + 1, "a text per problem");
+static_assert(sizeof PROBLEM_TEXTS / sizeof *PROBLEM_TEXTS == PORTRAIT_BAD_PHOTO_NAME + 1, "a text per problem");
 
 void Refuse(HWND editor, const std::wstring &path, const char *why, int line = 0) {
   std::string text = std::string(TEXT_PORTRAIT_NOT_OPENED) + "\n" + ToProgramText(NameOf(path)) + "\n";
@@ -112,8 +114,9 @@ std::vector<std::string> SwitchOffMissing(PortraitState &state) {
   return missing;
 }
 
-void ReportMissing(HWND editor, const std::vector<std::string> &missing) {
-  std::string text = TEXT_PORTRAIT_PARTS_MISSING;
+// The parts left out, and the photo's name when it was left out too.
+void ReportMissing(HWND editor, const std::vector<std::string> &missing, const std::wstring &photo) {
+  std::string text = missing.empty() ? "" : TEXT_PORTRAIT_PARTS_MISSING;
   for (std::size_t i = 0; i < missing.size() && i < MISSING_NAMES_SHOWN; ++i) {
     // Names in the system's code page, shown as program text.
     text += "\n" + ToProgramText(SystemText(missing[i].c_str()));
@@ -123,7 +126,43 @@ void ReportMissing(HWND editor, const std::vector<std::string> &missing) {
     wsprintfA(more, TEXT_PORTRAIT_MORE_MISSING, static_cast<int>(missing.size() - MISSING_NAMES_SHOWN));
     text += std::string("\n") + more;
   }
+  if (!photo.empty()) text += (text.empty() ? "" : "\n") + std::string(TEXT_PORTRAIT_PHOTO_MISSING) + "\n" + ToProgramText(photo);
   ShowFailure(editor, text.c_str(), CAPTION_PORTRAIT_FILE);
+}
+
+// The photo's file as the portrait file at portraitPath writes it: relative
+// to its folder when the photo lies in it or below, else the whole path.
+std::string PhotoFileFor(const std::wstring &photo, const std::wstring &portraitPath) {
+  std::wstring folder = FolderOf(portraitPath) + L"\\";
+  if (!portraitPath.empty() && photo.size() > folder.size() &&
+      CompareStringOrdinal(photo.c_str(), static_cast<int>(folder.size()), folder.c_str(),
+                           static_cast<int>(folder.size()), TRUE) == CSTR_EQUAL)
+    return Utf8Text(photo.substr(folder.size()));
+  return Utf8Text(photo);
+}
+
+// The photo a portrait file at portraitPath names: a path with a drive as it
+// is, anything else from the file's folder.
+std::wstring PhotoPathFrom(const std::string &file, const std::wstring &portraitPath) {
+  std::wstring named = FromUtf8(file);
+  bool whole = named.size() >= 2 && named[1] == L':';
+  return whole || portraitPath.empty() ? named : FolderOf(portraitPath) + L"\\" + named;
+}
+
+// Opens the photo a portrait file keeps, placed as it was; returns its name
+// when its file is gone (the portrait opens without it).
+std::wstring TakePhoto(HWND editor, const PortraitFilePhoto &photo, const std::wstring &portraitPath) {
+  if (photo.file.empty()) return std::wstring();
+  std::wstring path = PhotoPathFrom(photo.file, portraitPath);
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return path;
+  if (OpenReferencePhoto(editor, path)) {
+    referencePhoto.placement = {photo.x, photo.y, photo.scale};
+    referencePhoto.strength = photo.strength;
+    referencePhoto.shown = photo.shown;
+    ShowReferencePhoto(editor);
+  }
+  return std::wstring();
 }
 
 }  // namespace
@@ -134,7 +173,8 @@ bool ReadPortraitFileBytes(const std::wstring &path, std::string *bytes, const c
   return read == WHOLE_FILE_READ;
 }
 
-int PortraitFromText(const std::string &bytes, PortraitState *state, const char **why, int *line) {
+int PortraitFromText(const std::string &bytes, PortraitState *state, const char **why, int *line,
+                     PortraitFilePhoto *photo) {
   PortraitFileContent content{};
   PortraitFileError error{};
   *line = 0;
@@ -144,6 +184,7 @@ int PortraitFromText(const std::string &bytes, PortraitState *state, const char 
     return 0;
   }
   *state = content.state;
+  if (photo) *photo = content.photo;
   *why = TEXT_PORTRAIT_PART_NAME;
   for (int slot = 0; slot < CATEGORY_COUNT; ++slot)
     if (slot != CAT_OTHER && !ToSlotPath(content.layerFiles[slot], state->layers[slot].path)) return 0;
@@ -158,7 +199,8 @@ int PortraitFromText(const std::string &bytes, PortraitState *state, const char 
   return 1;
 }
 
-void TakePortrait(HWND editor, PortraitState state, const std::wstring &path, bool saved) {
+void TakePortrait(HWND editor, PortraitState state, const std::wstring &path, bool saved,
+                  const PortraitFilePhoto &photo) {
   std::vector<std::string> missing = SwitchOffMissing(state);
   FindListIndices(state);
   PortraitState before = CurrentPortrait();
@@ -166,10 +208,11 @@ void TakePortrait(HWND editor, PortraitState state, const std::wstring &path, bo
   RecordChange(before);
   if (saved) MarkPortraitSaved();
   portraitFilePath = path;
-  NotePortraitFile(editor, path, FOLDER_OPEN);
+  if (saved) NotePortraitFile(editor, path, FOLDER_OPEN);
   ShowEditorTitle(editor);
+  std::wstring photoGone = TakePhoto(editor, photo, path);
   RepaintEditor(editor);
-  if (!missing.empty()) ReportMissing(editor, missing);
+  if (!missing.empty() || !photoGone.empty()) ReportMissing(editor, missing, photoGone);
 }
 
 int OpenPortraitFile(HWND editor, const std::wstring &path) {
@@ -180,17 +223,23 @@ int OpenPortraitFile(HWND editor, const std::wstring &path) {
     return 0;
   }
   PortraitState state;
+  PortraitFilePhoto photo{};
   int line;
-  if (!PortraitFromText(bytes, &state, &problem, &line)) {
+  if (!PortraitFromText(bytes, &state, &problem, &line, &photo)) {
     Refuse(editor, path, problem, line);
     return 0;
   }
-  TakePortrait(editor, state, path, true);
+  TakePortrait(editor, state, path, true, photo);
   return 1;
 }
 
-std::string PortraitText() {
+std::string PortraitText(const std::wstring &savedAs) {
   PortraitFileContent content{};
+  if (!referencePhoto.path.empty()) {
+    const PhotoPlacement &at = referencePhoto.placement;
+    content.photo = {PhotoFileFor(referencePhoto.path, savedAs), at.x, at.y, at.scale, referencePhoto.strength,
+                     referencePhoto.shown};
+  }
   content.state = CurrentPortrait();
   for (int slot = 0; slot < LAYER_SLOTS; ++slot)
     content.layerFiles[slot] = Utf8Text(SystemText(content.state.layers[slot].path));
@@ -202,7 +251,7 @@ std::string PortraitText() {
 }
 
 int SavePortraitFile(HWND editor, const std::wstring &path) {
-  std::string text = PortraitText();
+  std::string text = PortraitText(path);
   Failure failure = {};
   if (!WriteFileReplacing(path, text.data(), static_cast<DWORD>(text.size()), &failure)) {
     ShowFailure(editor, failure);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "history.h"
+#include "portrait_file.h"
 
 // The portrait file last opened or saved; empty before there is one.
 extern std::wstring portraitFilePath;
@@ -25,18 +26,25 @@ bool ReadPortraitFileBytes(const std::wstring &path, std::string *bytes, const c
 
 // The portrait as the text of a portrait file. A back half that the hair
 // never had is written without a file.
-std::string PortraitText();
+// A photo kept with it is named relative to savedAs's folder when it lies
+// there.
+std::string PortraitText(const std::wstring &savedAs = portraitFilePath);
 
 // The portrait that text holds, its part files as the portrait holds them.
 // Returns 0 with *why (a program text) and *line (0 when the text as a
 // whole is at fault) when it is not a whole portrait file.
-int PortraitFromText(const std::string &text, PortraitState *state, const char **why, int *line);
+// The photo it keeps, if any, in *photo.
+int PortraitFromText(const std::string &text, PortraitState *state, const char **why, int *line,
+                     PortraitFilePhoto *photo = nullptr);
 
 // Makes state the portrait, as one change that undo takes back, named by
 // path in the title; saved, it counts as the portrait last saved (else it
 // is a change not saved yet). A part whose file is missing from kao comes
 // in switched off, and the missing files are listed in one message.
-void TakePortrait(HWND editor, PortraitState state, const std::wstring &path, bool saved);
+// A photo it keeps is opened and placed as it was; one gone is left out,
+// named in the same message.
+void TakePortrait(HWND editor, PortraitState state, const std::wstring &path, bool saved,
+                  const PortraitFilePhoto &photo = PortraitFilePhoto{});
 
 // Writes the portrait as the file path (through a temporary file: a failure
 // leaves any earlier file as it was, and is shown). Returns 1 when written.

@@ -181,14 +181,15 @@ int OfferRecovery(HWND editor) {
     int line;
     std::wstring path;
     PortraitState state;
+    PortraitFilePhoto photo{};
     if (!ReadPortraitFileBytes(file, &bytes, &why) || !ReadRecoveryText(bytes, &path, &portraitText) ||
-        !PortraitFromText(portraitText, &state, &why, &line)) {
+        !PortraitFromText(portraitText, &state, &why, &line, &photo)) {
       MoveFileExW(file.c_str(), (file + L".damaged").c_str(), MOVEFILE_REPLACE_EXISTING);
       CloseHandle(claim);
       continue;
     }
     int restored = askRecover(editor, path.empty() ? ProgramText(TEXT_UNTITLED) : NameOf(path)) == IDYES;
-    if (restored) TakePortrait(editor, state, path, false);
+    if (restored) TakePortrait(editor, state, path, false, photo);
     DeleteFileW(file.c_str());
     CloseHandle(claim);
     return restored;

@@ -109,6 +109,21 @@ bool IsPartFileName(const std::string &file) {
   return file.compare(prefix, std::string::npos, ".") != 0 && file.compare(prefix, std::string::npos, "..") != 0;
 }
 
+// The version that brought the photo's lines in.
+const int PHOTO_SINCE = 2;
+
+// A photo's file: a name relative to the portrait file's folder or a path
+// with a drive, UTF-8 without control characters; never a network path
+// (\\host or //host), so that a file someone sent cannot make the editor
+// reach another machine.
+bool IsPhotoFileName(const std::string &file) {
+  if (file.empty() || file.size() > PORTRAIT_LINE_MAX) return false;
+  if ((file[0] == '\\' || file[0] == '/') && file.size() > 1 && (file[1] == '\\' || file[1] == '/')) return false;
+  for (unsigned char c : file)
+    if (c < 0x20) return false;
+  return true;
+}
+
 class Reader {
  public:
   explicit Reader(PortraitFileContent *content) : content_(content) {}
@@ -121,6 +136,7 @@ class Reader {
     if (name == "layer" || name == "piece") return EndPart() && BeginPart(name, value);
     if (part_) return PartLine(name, value);
     if (name == "canvas") return Canvas(value);
+    if (name == "photo" || name == "photo-place") return Photo(name, value);
     if (name == "current-piece") return CurrentPiece(value);
     return Fail(PORTRAIT_UNKNOWN_LINE);
   }
@@ -130,6 +146,7 @@ class Reader {
     line_ = 0;
     if (!versionSeen_) return Fail(PORTRAIT_NOT_PORTRAIT);
     if (!ended_) return Fail(PORTRAIT_CUT_SHORT);
+    if (photoFileSeen_ != photoPlaceSeen_) return Fail(PORTRAIT_MISSING_FIELD);
     return true;
   }
 
@@ -164,6 +181,30 @@ class Reader {
     PortraitState &state = content_->state;
     for (int k = 0; k < 4; ++k) state.canvas[k] = v[k];
     canvasSeen_ = true;
+    return true;
+  }
+
+  // The photo's two lines, of version 2, given together once.
+  bool Photo(const std::string &name, const std::string &value) {
+    if (version_ < PHOTO_SINCE) return Fail(PORTRAIT_UNKNOWN_LINE);
+    PortraitFilePhoto &photo = content_->photo;
+    if (name == "photo") {
+      if (photoFileSeen_) return Fail(PORTRAIT_REPEATED);
+      if (!IsPhotoFileName(value)) return Fail(PORTRAIT_BAD_PHOTO_NAME);
+      photo.file = value;
+      photoFileSeen_ = true;
+      return true;
+    }
+    if (photoPlaceSeen_) return Fail(PORTRAIT_REPEATED);
+    int v[5];
+    bool inside = true;
+    if (!ReadNumbers(value, 5, v, -PORTRAIT_PHOTO_OFFSET_MAX, PORTRAIT_PHOTO_SCALE_MAX, &inside))
+      return Fail(PORTRAIT_UNKNOWN_LINE);
+    if (!inside || v[0] > PORTRAIT_PHOTO_OFFSET_MAX || v[1] > PORTRAIT_PHOTO_OFFSET_MAX || v[2] < 1 || v[3] < 1 ||
+        v[3] > PORTRAIT_PHOTO_STRENGTH_MAX || v[4] < 0 || v[4] > 1)
+      return Fail(PORTRAIT_OUT_OF_RANGE);
+    photo.x = v[0], photo.y = v[1], photo.scale = v[2], photo.strength = v[3], photo.shown = v[4] == 1;
+    photoPlaceSeen_ = true;
     return true;
   }
 
@@ -280,6 +321,7 @@ class Reader {
   int line_ = 0;
   int version_ = 0;
   bool versionSeen_ = false, canvasSeen_ = false, pieceSeen_ = false, ended_ = false;
+  bool photoFileSeen_ = false, photoPlaceSeen_ = false;
   bool layersSeen_[LAYER_SLOTS] = {}, piecesSeen_[PIECE_SLOTS] = {};
   PartSlot *part_ = nullptr;
   bool *flip_ = nullptr;
@@ -302,10 +344,19 @@ std::string WritePortraitText(const PortraitFileContent &content) {
   for (int piece = 0; piece < PIECE_SLOTS; ++piece)
     WritePart(parts, ("piece " + std::to_string(piece)).c_str(), state.pieces[piece], state.pieceFlipped[piece],
               content.pieceFiles[piece], &version);
+  std::string photo;
+  const PortraitFilePhoto &kept = content.photo;
+  if (!kept.file.empty()) {
+    char place[96];
+    std::snprintf(place, sizeof place, "photo-place %d %d %d %d %d\n", kept.x, kept.y, kept.scale, kept.strength,
+                  kept.shown ? 1 : 0);
+    photo = "photo " + kept.file + "\n" + place;
+    Needs(&version, PHOTO_SINCE);
+  }
   char line[96];
   std::snprintf(line, sizeof line, "%s %d\ncanvas %d %d %d %d\ncurrent-piece %d\n", FIRST_WORD, version,
                 state.canvas[0], state.canvas[1], state.canvas[2], state.canvas[3], state.currentPiece);
-  return line + parts + "end\n";
+  return line + photo + parts + "end\n";
 }
 
 bool ReadPortraitText(const char *text, std::size_t length, PortraitFileContent *content,

@@ -31,6 +31,9 @@
 // those before it. Version 2 adds to a part block:
 //
 //   flip 1                       the part mirrored left to right (左右反転)
+//   photo 写真\face.png           a reference photo, after current-piece:
+//   photo-place 0 0 100 50 1       its file, then x, y, scale, strength in
+//                                  percent and 1 when it shows
 #pragma once
 
 #include <cstddef>
@@ -56,11 +59,26 @@ const int PORTRAIT_CANVAS_HEIGHT_MAX = 2 * CANVAS_HEIGHT;  // heightened to y 0
 
 // The portrait as a file holds it: the state with its paths as UTF-8 text
 // beside it (the state's own paths are not used).
+// A reference photo kept with the portrait (version 2): its file as written
+// (relative to the portrait file's folder, or a path with a drive; never a
+// network path), where it lies and how it shows. An empty file: none.
+struct PortraitFilePhoto {
+  std::string file;
+  int x, y, scale, strength;
+  bool shown;
+};
 struct PortraitFileContent {
   PortraitState state;
   std::string layerFiles[LAYER_SLOTS];
   std::string pieceFiles[PIECE_SLOTS];
+  PortraitFilePhoto photo;
 };
+
+// The limits of a photo's lines: room to spare beyond what the editor
+// reaches, which takes the values within its own bounds.
+const int PORTRAIT_PHOTO_OFFSET_MAX = 10000;  // either sign
+const int PORTRAIT_PHOTO_SCALE_MAX = 10000;   // from 1
+const int PORTRAIT_PHOTO_STRENGTH_MAX = 100;  // from 1
 
 // The text of content: the canvas, the current piece, every layer but slot
 // 2 (the working copy of the current piece, no layer of its own) and slots
@@ -82,6 +100,7 @@ enum PortraitFileProblem {
   PORTRAIT_MISSING_FIELD,  // a part without one of its six required fields, or no canvas
   PORTRAIT_BAD_FILE_NAME,  // a part file outside the kao folder
   PORTRAIT_AFTER_END,
+  PORTRAIT_BAD_PHOTO_NAME,  // a photo's file on another machine, or not a name
 };
 struct PortraitFileError {
   PortraitFileProblem problem;

@@ -65,6 +65,8 @@
 #define TEXT_PORTRAIT_PART_NAME "部品ファイル名が長すぎるか、この Windows で使えない文字を含んでいます。"
 #define TEXT_PORTRAIT_PARTS_MISSING "次の部品ファイルが kao フォルダにないため、外して開きました。"
 #define TEXT_PORTRAIT_MORE_MISSING "ほか %d 個"
+#define TEXT_PORTRAIT_PHOTO_MISSING "次の参考写真が見つからないため、外して開きました。"
+#define TEXT_PORTRAIT_BAD_PHOTO_NAME "参考写真のファイル名が正しくないか、ほかのコンピューターを指しています。"
 #define TEXT_PORTRAIT_TYPE "似顔絵ファイル"
 
 // Recent files and the file association

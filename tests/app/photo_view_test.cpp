@@ -11,6 +11,9 @@
 #include "canvas_image.h"
 #include "capture.h"
 #include "commands.h"
+#include "document.h"
+#include "text.h"
+#include "texts.h"
 #include "editor.h"
 #include "history.h"
 #include "portrait.h"
@@ -100,6 +103,48 @@ TEST(PhotoView, ShowsOnTheCanvasButInNoOutput) {
   DestroyWindow(window);
   PumpMessages();
   ResetPortrait();
+}
+
+// A portrait file keeps its photo, named from the file's own folder, and
+// brings it back placed as it was; a photo gone by then is left out and
+// named in the one message.
+TEST(PhotoView, APortraitFileKeepsItsPhotoBesideIt) {
+  ResetPortrait();
+  ScopedSwap<std::wstring> named(portraitFilePath);
+  PartFolder folder;
+  std::string photo = folder / "photo.bmp";
+  WriteTestBmp(photo, 16, 20, [](int, int) { return Bgr{0, 100, 0}; });
+  HWND window = CreateEditorWindow(appInstance);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(OpenReferencePhoto(window, SystemText(photo.c_str())));
+  referencePhoto.placement = {3, -4, 200};
+  ShowReferencePhoto(window);
+  std::wstring file = SystemText((folder / "face.nigaoe").c_str());
+  ASSERT_TRUE(SavePortraitFile(window, file));
+  std::vector<std::uint8_t> bytes = ReadFileBytes(folder / "face.nigaoe");
+  std::string text(bytes.begin(), bytes.end());
+  EXPECT_EQ(text.rfind("nigaoe-portrait 2\n", 0), 0u) << text;
+  EXPECT_NE(text.find("\nphoto photo.bmp\nphoto-place 3 -4 200 "), std::string::npos) << text;
+  HandleEditorCommand(window, IDC_PHOTO_CLOSE);
+  for (bool gone : {false, true}) {
+    if (gone) DeleteFileA(photo.c_str());
+    FailureLog failures;
+    ASSERT_TRUE(OpenPortraitFile(window, file));
+    EXPECT_EQ(referencePhoto.path.empty(), gone);
+    if (!gone) {
+      EXPECT_TRUE(referencePhoto.placement.x == 3 && referencePhoto.placement.y == -4 &&
+                  referencePhoto.placement.scale == 200);
+    }
+    ASSERT_EQ(failures.entries().size(), gone ? 1u : 0u);
+    if (gone) {
+      EXPECT_EQ(failures.entries()[0].text.find(TEXT_PORTRAIT_PHOTO_MISSING), 0u);
+    }
+    HandleEditorCommand(window, IDC_PHOTO_CLOSE);
+  }
+  DestroyWindow(window);
+  PumpMessages();
+  ResetPortrait();
+  ClearHistory();
 }
 
 }  // namespace

@@ -46,6 +46,9 @@ void ExpectSame(const PortraitFileContent &a, const PortraitFileContent &b) {
     EXPECT_EQ(a.state.pieceFlipped[piece], b.state.pieceFlipped[piece]) << "piece " << piece;
     EXPECT_EQ(a.pieceFiles[piece], b.pieceFiles[piece]) << "piece " << piece;
   }
+  const PortraitFilePhoto &p = a.photo, &q = b.photo;
+  EXPECT_EQ(p.file, q.file);
+  EXPECT_TRUE(p.x == q.x && p.y == q.y && p.scale == q.scale && p.strength == q.strength && p.shown == q.shown);
 }
 
 std::string Replace(std::string text, const std::string &from, const std::string &to) {
@@ -56,6 +59,7 @@ std::string Replace(std::string text, const std::string &from, const std::string
 TEST(PortraitFile, EveryFieldOfAFullPortraitComesBackAsItWas) {
   PortraitFileContent written = FullPortrait();
   written.state.layerFlipped[CAT_HAIR] = written.state.pieceFlipped[9] = true;
+  written.photo = {"\xe5\x86\x99\xe7\x9c\x9f\\face.png", -12, 30, 250, 75, false};
   std::string text = WritePortraitText(written);
   EXPECT_EQ(text.compare(0, 18, "nigaoe-portrait 2\n"), 0) << "a flip needs version 2";
   // Other line ends, a byte-order mark and comments read the same.
@@ -115,6 +119,17 @@ TEST(PortraitFile, ABrokenFileIsRefusedWholeAndSaysWhy) {
       {Replace(good, "\xe9\xa1\x94", "\xed\xa0\x80"), PORTRAIT_NOT_UTF8},  // a surrogate
       {Replace(good, "file kao\\kao-2", "file kao\\" + std::string(2000, 'n')), PORTRAIT_LINE_TOO_LONG},
       {good + "layer hair\n", PORTRAIT_AFTER_END},
+      // The photo's lines: version 2, together, on this machine, in range.
+      {Replace(good, "layer", "photo a.png\nphoto-place 0 0 100 50 1\nlayer"), PORTRAIT_UNKNOWN_LINE},
+      {Replace(Replace(good, "portrait 1", "portrait 2"), "layer", "photo a.png\nlayer"), PORTRAIT_MISSING_FIELD},
+      {Replace(Replace(good, "portrait 1", "portrait 2"), "layer", "photo \\\\host\\a.png\nphoto-place 0 0 100 50 1\nlayer"),
+       PORTRAIT_BAD_PHOTO_NAME},
+      {Replace(Replace(good, "portrait 1", "portrait 2"), "layer", "photo //host/a.png\nphoto-place 0 0 100 50 1\nlayer"),
+       PORTRAIT_BAD_PHOTO_NAME},
+      {Replace(Replace(good, "portrait 1", "portrait 2"), "layer", "photo a.png\nphoto-place 0 0 0 50 1\nlayer"),
+       PORTRAIT_OUT_OF_RANGE},
+      {Replace(Replace(good, "portrait 1", "portrait 2"), "layer", "photo a\nphoto b\nphoto-place 0 0 1 1 1\nlayer"),
+       PORTRAIT_REPEATED},
   };
   for (const auto &c : cases) {
     PortraitFileContent content = FullPortrait(), read = content;
