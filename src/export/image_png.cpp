@@ -2,23 +2,14 @@
 
 #include <wincodec.h>
 
+#include "com_held.h"
+
 #include <cstring>
 
 #include "row_stride.h"
 #include "texts.h"
 
 namespace {
-
-// Releases a COM interface when it goes.
-template <typename T>
-struct Held {
-  T *p = nullptr;
-  ~Held() {
-    if (p) p->Release();
-  }
-  T **operator&() { return &p; }
-  T *operator->() const { return p; }
-};
 
 HRESULT EncodePng(const CanvasImage &image, bool transparent, std::vector<std::uint8_t> *png) {
   Held<IWICImagingFactory> factory;

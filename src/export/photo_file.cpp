@@ -2,20 +2,11 @@
 
 #include <wincodec.h>
 
+#include "com_held.h"
+
 #include "texts.h"
 
 namespace {
-
-// Releases a COM interface when it goes.
-template <typename T>
-struct Held {
-  T *p = nullptr;
-  ~Held() {
-    if (p) p->Release();
-  }
-  T **operator&() { return &p; }
-  T *operator->() const { return p; }
-};
 
 int DecodePhoto(const std::wstring &path, PhotoImage *image, Failure *failure) {
   Held<IWICImagingFactory> factory;

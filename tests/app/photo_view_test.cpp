@@ -10,6 +10,7 @@
 
 #include "canvas_image.h"
 #include "capture.h"
+#include "colour_picker.h"
 #include "commands.h"
 #include "document.h"
 #include "text.h"
@@ -86,6 +87,12 @@ TEST(PhotoView, ShowsOnTheCanvasButInNoOutput) {
     EXPECT_EQ(colour, RGB(128, 178, 128));
     EXPECT_TRUE((ShownAt(window, onPhoto) == Bgr{128, 178, 128})) << zoomId;
     EXPECT_TRUE((ShownAt(window, underNose) == Bgr{0, 0, 200})) << "the nose over the photo, " << zoomId;
+    // Alt and a click there takes the photo's own colour for the current part.
+    POINT at = CanvasToWindow(CurrentZoomView(), onPhoto);
+    ASSERT_TRUE(PickColourAt(window, at.x, at.y));
+    const PartSlot &picked = LayerTable[currentCategory];
+    EXPECT_TRUE(picked.red == 0 && picked.green == 100 && picked.blue == 0) << zoomId;
+    UndoChange();
     EXPECT_TRUE(SavedPixels(window) == saved) << zoomId;
     EXPECT_TRUE(Exported(window) == exported) << zoomId;
     HandleEditorCommand(window, IDC_PHOTO_HIDE);
@@ -98,7 +105,7 @@ TEST(PhotoView, ShowsOnTheCanvasButInNoOutput) {
     EXPECT_TRUE(ShownAt(window, onPhoto) == WHITE) << zoomId;
     EXPECT_TRUE(referencePhoto.path.empty());
   }
-  EXPECT_FALSE(CanUndo()) << "the photo is no change of the portrait";
+  EXPECT_FALSE(CanUndo()) << "the photo is no change of the portrait, the picks were undone";
   HandleEditorCommand(window, IDC_ZOOM_ONE);
   DestroyWindow(window);
   PumpMessages();

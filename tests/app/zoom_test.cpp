@@ -106,12 +106,12 @@ class ZoomedEditor : public testing::Test {
   }
   void Command(unsigned id) { HandleEditorCommand(window_, id); PumpMessages(); }
   // The window's pixels inside the canvas frame, row by row.
-  std::vector<std::uint8_t> ViewPixels() {
-    RECT view = CurrentZoomView().view;
-    std::uint8_t *image = MakeBmpFileImage(window_, view.left, view.top, view.right - view.left,
-                                           view.bottom - view.top, nullptr);
+  std::vector<std::uint8_t> ViewPixels() { return PixelsOf(CurrentZoomView().view); }
+  // The saved file image of a rectangle of the window.
+  std::vector<std::uint8_t> PixelsOf(const RECT &r) {
+    std::uint8_t *image = MakeBmpFileImage(window_, r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr);
     std::vector<std::uint8_t> bytes;
-    if (image) bytes.assign(image, image + BmpFileSize(view.right - view.left, view.bottom - view.top));
+    if (image) bytes.assign(image, image + BmpFileSize(r.right - r.left, r.bottom - r.top));
     GlobalFree(image);
     return bytes;
   }
@@ -233,19 +233,11 @@ TEST_F(ZoomedEditor, AThumbnailSpillsNoFurtherThanThePalettesFrame) {
   RECT frame;
   GetWindowRect(GetDlgItem(window_, IDC_CANVAS_FRAME), &frame);
   MapWindowPoints(nullptr, window_, reinterpret_cast<POINT *>(&frame), 2);
-  auto framePixels = [&] {
-    std::uint8_t *image = MakeBmpFileImage(window_, frame.left, frame.top, frame.right - frame.left,
-                                           frame.bottom - frame.top, nullptr);
-    std::vector<std::uint8_t> bytes;
-    if (image) bytes.assign(image, image + BmpFileSize(frame.right - frame.left, frame.bottom - frame.top));
-    GlobalFree(image);
-    return bytes;
-  };
   RepaintEditor(window_);
-  std::vector<std::uint8_t> before = framePixels();
+  std::vector<std::uint8_t> before = PixelsOf(frame);
   Command(IDC_CATEGORY_GLASSES);
   ASSERT_FALSE(before.empty());
-  EXPECT_TRUE(framePixels() == before);
+  EXPECT_TRUE(PixelsOf(frame) == before);
 }
 
 }  // namespace
