@@ -25,23 +25,6 @@
 
 namespace {
 
-// 保存's capture as the preview paints it and 保存 writes it, bottom row first.
-std::vector<std::uint8_t> SavedPixels(HWND window) {
-  HandleEditorCommand(window, IDC_SAVE);
-  PumpMessages();
-  std::vector<std::uint8_t> bytes(CANVAS_WIDTH * 3 * CANVAS_HEIGHT);
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof info.bmiHeader, CANVAS_WIDTH, CANVAS_HEIGHT, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  HDC screen = GetDC(nullptr);
-  if (!CapturedImage.bitmap ||
-      GetDIBits(screen, CapturedImage.bitmap, 0, CANVAS_HEIGHT, bytes.data(), &info, DIB_RGB_COLORS) != CANVAS_HEIGHT)
-    bytes.clear();
-  ReleaseDC(nullptr, screen);
-  if (HWND preview = FindWindowA(nullptr, "画像の取込後保存")) DestroyWindow(preview);
-  PumpMessages();
-  return bytes;
-}
-
 std::vector<std::uint8_t> Exported(HWND window) {
   CanvasImage image;
   return RenderCanvasImage(window, &image, nullptr) ? image.pixels : std::vector<std::uint8_t>();
@@ -77,7 +60,7 @@ TEST(PhotoView, ShowsOnTheCanvasButInNoOutput) {
   for (unsigned zoomId : {IDC_ZOOM_1, IDC_ZOOM_3}) {
     HandleEditorCommand(window, zoomId);
     PumpMessages();
-    std::vector<std::uint8_t> saved = SavedPixels(window), exported = Exported(window);
+    std::vector<std::uint8_t> saved = SavedCanvasPixels(window), exported = Exported(window);
     ASSERT_FALSE(saved.empty());
     ASSERT_TRUE(OpenReferencePhoto(window, std::wstring(path.begin(), path.end())));
     PumpMessages();
@@ -93,7 +76,7 @@ TEST(PhotoView, ShowsOnTheCanvasButInNoOutput) {
     const PartSlot &picked = LayerTable[currentCategory];
     EXPECT_TRUE(picked.red == 0 && picked.green == 100 && picked.blue == 0) << zoomId;
     UndoChange();
-    EXPECT_TRUE(SavedPixels(window) == saved) << zoomId;
+    EXPECT_TRUE(SavedCanvasPixels(window) == saved) << zoomId;
     EXPECT_TRUE(Exported(window) == exported) << zoomId;
     HandleEditorCommand(window, IDC_PHOTO_HIDE);
     PumpMessages();

@@ -158,25 +158,10 @@ TEST_F(ZoomedEditor, SaveAtFourTimesSavesTheBytesOfOneTime) {
   PartFolder folder;
   PlaceNose(folder);
   RepaintEditor(window_);
-  // The preview paints the capture 1:1 and 保存 writes what it shows.
-  auto saved = [&] {
-    Command(IDC_SAVE);
-    std::vector<std::uint8_t> bytes(CANVAS_WIDTH * 3 * CANVAS_HEIGHT);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof info.bmiHeader, CANVAS_WIDTH, CANVAS_HEIGHT, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    HDC screen = GetDC(nullptr);
-    if (!CapturedImage.bitmap ||
-        GetDIBits(screen, CapturedImage.bitmap, 0, CANVAS_HEIGHT, bytes.data(), &info, DIB_RGB_COLORS) != CANVAS_HEIGHT)
-      bytes.clear();
-    ReleaseDC(nullptr, screen);
-    if (HWND preview = FindWindowA(nullptr, "画像の取込後保存")) DestroyWindow(preview);
-    PumpMessages();
-    return bytes;
-  };
-  std::vector<std::uint8_t> one = saved();
+  std::vector<std::uint8_t> one = SavedCanvasPixels(window_);
   Command(IDC_ZOOM_4);
   ASSERT_EQ(CurrentZoomView().zoom, 4);
-  std::vector<std::uint8_t> four = saved();
+  std::vector<std::uint8_t> four = SavedCanvasPixels(window_);
   ASSERT_FALSE(one.empty());
   EXPECT_TRUE(one == four);
   int red = 0;

@@ -1,7 +1,11 @@
 #include "support/test_support.h"
 
 #include "bmp_file.h"
+#include "capture.h"
+#include "commands.h"
 #include "failure.h"
+#include "portrait.h"
+#include "resource.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -130,4 +134,20 @@ void PumpMessages() {
 Bgr PixelAt(HDC dc, int x, int y) {
   COLORREF colour = GetPixel(dc, x, y);
   return Bgr{GetBValue(colour), GetGValue(colour), GetRValue(colour)};
+}
+
+std::vector<std::uint8_t> SavedCanvasPixels(HWND window) {
+  HandleEditorCommand(window, IDC_SAVE);
+  PumpMessages();
+  std::vector<std::uint8_t> bytes(CANVAS_WIDTH * 3 * CANVAS_HEIGHT);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, CANVAS_WIDTH, CANVAS_HEIGHT, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  HDC screen = GetDC(nullptr);
+  if (!CapturedImage.bitmap ||
+      GetDIBits(screen, CapturedImage.bitmap, 0, CANVAS_HEIGHT, bytes.data(), &info, DIB_RGB_COLORS) != CANVAS_HEIGHT)
+    bytes.clear();
+  ReleaseDC(nullptr, screen);
+  if (HWND preview = FindWindowA(nullptr, "画像の取込後保存")) DestroyWindow(preview);
+  PumpMessages();
+  return bytes;
 }

@@ -98,3 +98,8 @@ void PumpMessages();
 
 // The colour of a pixel of a device context, as blue, green, red.
 Bgr PixelAt(HDC dc, int x, int y);
+
+// 保存's capture of editor's canvas, as the preview paints it 1:1 and 保存
+// writes it: 80 x 100 pixels, bottom row first; empty when there is none.
+// The preview it opens is closed again.
+std::vector<std::uint8_t> SavedCanvasPixels(HWND editor);
