@@ -117,25 +117,6 @@ void RunMessageLoop() {
 
 namespace {
 
-// The cells are placed in pixels and the window in dialog units: with a
-// small dialog font the last cell would be cut off. Then the palette frame
-// and the window are made wide (and tall) enough to hold every cell.
-void FitPaletteToCells(HWND window) {
-  HWND palette = GetDlgItem(window, IDC_PALETTE_FRAME);
-  RECT frame, client, outer;
-  GetWindowRect(palette, &frame);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
-  GetClientRect(window, &client);
-  PaletteFit fit = FitPalette(frame, {client.right, client.bottom});
-  if (EqualRect(&fit.frame, &frame)) return;
-  SetWindowPos(palette, nullptr, fit.frame.left, fit.frame.top, fit.frame.right - fit.frame.left,
-               fit.frame.bottom - fit.frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  GetWindowRect(window, &outer);
-  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + fit.client.cx - client.right,
-               outer.bottom - outer.top + fit.client.cy - client.bottom,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // Greys the menu items that can do nothing now. The keys' commands pass
 // here too: a key does nothing where its item is grey.
 void OnInitMenuPopup(HMENU menu) {
@@ -153,7 +134,6 @@ void OnInitMenuPopup(HMENU menu) {
 }
 
 void OnInitDialog(HWND window) {
-  FitPaletteToCells(window);
   StartZoom(window);
   LoadDragCursor();
   DragAcceptFiles(window, TRUE);

@@ -11,13 +11,17 @@ long FloorDiv(long a, long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 }  // namespace
 
+bool CanvasInPlace(const ZoomView &zoom) {
+  return zoom.zoom == 1 && zoom.origin.x == ZOOM_ANCHOR.x && zoom.origin.y == ZOOM_ANCHOR.y;
+}
+
 POINT CanvasToWindow(const ZoomView &zoom, POINT c) {
-  return {ZOOM_ANCHOR.x + zoom.zoom * (c.x - ZOOM_ANCHOR.x), ZOOM_ANCHOR.y + zoom.zoom * (c.y - ZOOM_ANCHOR.y)};
+  return {zoom.origin.x + zoom.zoom * (c.x - ZOOM_ANCHOR.x), zoom.origin.y + zoom.zoom * (c.y - ZOOM_ANCHOR.y)};
 }
 
 POINT WindowToCanvas(const ZoomView &zoom, POINT w) {
-  return {ZOOM_ANCHOR.x + FloorDiv(w.x - ZOOM_ANCHOR.x, zoom.zoom),
-          ZOOM_ANCHOR.y + FloorDiv(w.y - ZOOM_ANCHOR.y, zoom.zoom)};
+  return {ZOOM_ANCHOR.x + FloorDiv(w.x - zoom.origin.x, zoom.zoom),
+          ZOOM_ANCHOR.y + FloorDiv(w.y - zoom.origin.y, zoom.zoom)};
 }
 
 RECT CanvasRectToWindow(const ZoomView &zoom, const RECT &c) {
@@ -34,25 +38,30 @@ RECT WindowRectToCanvas(const ZoomView &zoom, const RECT &w) {
 
 bool InZoomView(const ZoomView &zoom, POINT w) { return PtInRect(&zoom.view, w) != FALSE; }
 
-ZoomLayout LayOutZoom(int zoom, const RECT &frame1x, SIZE client1x, int edge) {
-  zoom = ClampZoom(zoom);
+ZoomLayout LayOutZoom(int zoom, int dpi, const RECT &frame1x, SIZE client1x, int edge) {
+  dpi = UsableDpi(dpi);
+  const RECT start = {ZOOM_ANCHOR.x, ZOOM_ANCHOR.y, ZOOM_ANCHOR.x + CANVAS_WIDTH, ZOOM_ANCHOR.y + CANVAS_HEIGHT};
+  RECT place = ScaledRect(dpi, start);
   ZoomLayout layout;
-  layout.shift = {(zoom - 1) * CANVAS_WIDTH, (zoom - 1) * CANVAS_HEIGHT};
+  layout.canvas.zoom = ClampZoom(zoom) * PictureScale(dpi);
+  layout.canvas.origin = PictureOrigin(dpi, start, layout.canvas.zoom);
+  layout.shift = {std::max(layout.canvas.zoom * CANVAS_WIDTH - (place.right - place.left), 0L),
+                  std::max(layout.canvas.zoom * CANVAS_HEIGHT - (place.bottom - place.top), 0L)};
   layout.frame = frame1x;
   layout.frame.right += layout.shift.cx;
   layout.frame.bottom += layout.shift.cy;
   layout.client = {client1x.cx + layout.shift.cx, client1x.cy + layout.shift.cy};
-  if (zoom == 1) {
-    layout.view = {0, 0, client1x.cx, client1x.cy};
+  if (CanvasInPlace(layout.canvas)) {
+    layout.canvas.view = {0, 0, client1x.cx, client1x.cy};
   } else {
-    layout.view = layout.frame;
-    InflateRect(&layout.view, -edge, -edge);
+    layout.canvas.view = layout.frame;
+    InflateRect(&layout.canvas.view, -edge, -edge);
   }
   return layout;
 }
 
-bool ZoomFits(int zoom, SIZE outer1x, const RECT &workArea) {
-  ZoomLayout layout = LayOutZoom(zoom, {0, 0, 0, 0}, outer1x, 0);
+bool ZoomFits(int zoom, int dpi, SIZE outer1x, const RECT &workArea) {
+  ZoomLayout layout = LayOutZoom(zoom, dpi, {0, 0, 0, 0}, outer1x, 0);
   return layout.client.cx <= workArea.right - workArea.left && layout.client.cy <= workArea.bottom - workArea.top;
 }
 

@@ -18,9 +18,11 @@
 
 namespace {
 
-// The editor at 1x, as its template and the palette's fit made it.
+// The editor at 1x, as its template and the palette's fit made it at the
+// dialog's dpi.
 struct BaseLayout {
   HWND window;
+  int dpi;
   SIZE client;
   SIZE outer;
   RECT frame;
@@ -33,9 +35,20 @@ int boldButton;     // the button shown bold, 0 for none
 int zoomWheelRest;  // a partial notch of Ctrl+wheel carried to the next turn
 const ShownPhoto *canvasPhoto;  // the photo shown under the parts, if any
 
+const int POINTS_PER_INCH = 72;
+
 int FrameEdge() { return GetSystemMetrics(SM_CXEDGE); }
 
-ZoomLayout LayoutAt(int zoom) { return LayOutZoom(zoom, base.frame, base.client, FrameEdge()); }
+ZoomLayout LayoutAt(int zoom) { return LayOutZoom(zoom, base.dpi, base.frame, base.client, FrameEdge()); }
+
+// The dots per inch the dialog was laid out at: those its font was made at
+// (the dialog's units follow the font).
+int DialogDpi(HWND window) {
+  HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+  LOGFONTW look;
+  if (!font || !GetObjectW(font, sizeof look, &look) || look.lfHeight >= 0) return BASE_DPI;
+  return UsableDpi(MulDiv(-look.lfHeight, POINTS_PER_INCH, EDITOR_FONT_POINTS));
+}
 
 RECT ChildRect(HWND window, HWND child) {
   RECT r;
@@ -54,7 +67,24 @@ RECT WorkArea(HWND window) {
   return info.rcWork;
 }
 
-bool Fits(int zoom) { return base.window && ZoomFits(zoom, base.outer, WorkArea(base.window)); }
+bool Fits(int zoom) { return base.window && ZoomFits(zoom, base.dpi, base.outer, WorkArea(base.window)); }
+
+// The cells are placed in pixels and the window in dialog units: with a
+// small dialog font the last cell would be cut off. Then the palette frame
+// and the window are made wide (and tall) enough to hold every cell.
+void FitPaletteToCells(HWND window, int dpi) {
+  HWND palette = GetDlgItem(window, IDC_PALETTE_FRAME);
+  RECT frame = ChildRect(window, palette), client, outer;
+  GetClientRect(window, &client);
+  PaletteFit fit = FitPalette(frame, {client.right, client.bottom}, dpi);
+  if (EqualRect(&fit.frame, &frame)) return;
+  SetWindowPos(palette, nullptr, fit.frame.left, fit.frame.top, fit.frame.right - fit.frame.left,
+               fit.frame.bottom - fit.frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  GetWindowRect(window, &outer);
+  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + fit.client.cx - client.right,
+               outer.bottom - outer.top + fit.client.cy - client.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 // Moves every control and sizes the window for zoom; the window stays where
 // it is unless that would take it past its work area.
@@ -98,7 +128,7 @@ bool ComposeAtOne(HWND window, HDC like, const RECT &area, const ShownPhoto *pho
 // pixels the 1x window shows there without the photo, from a frame composed
 // off the screen (the screen shows them enlarged, or over the photo).
 HBITMAP CopyCanvasPixels(HWND window, int x, int y, int width, int height, Failure *failure) {
-  if ((shownZoom == 1 && !canvasPhoto) || x < 0 || y < 0 || width <= 0 || height <= 0)
+  if ((CanvasInPlace(CurrentZoomView()) && !canvasPhoto) || x < 0 || y < 0 || width <= 0 || height <= 0)
     return CopyWindowPixels(window, x, y, width, height, failure);
   HDC windowDC = GetDC(window);
   if (!windowDC) return CopyWindowPixels(window, x, y, width, height, failure);
@@ -174,7 +204,8 @@ void DrawEditedOutline(HWND window, HDC dc, const ZoomView &zoom) {
 }  // namespace
 
 void StartZoom(HWND window) {
-  base = BaseLayout{window, {0, 0}, {0, 0}, {0, 0, 0, 0}, {}};
+  base = BaseLayout{window, DialogDpi(window), {0, 0}, {0, 0}, {0, 0, 0, 0}, {}};
+  FitPaletteToCells(window, base.dpi);
   RECT client, outer;
   GetClientRect(window, &client);
   GetWindowRect(window, &outer);
@@ -195,7 +226,7 @@ void StartZoom(HWND window) {
   editorZoom = ClampZoom(editorZoom);
   int zoom = editorZoom;
   while (zoom > 1 && !Fits(zoom)) --zoom;
-  if (zoom > 1) LayOut(window, zoom);
+  if (!CanvasInPlace(LayoutAt(zoom).canvas)) LayOut(window, zoom);
 }
 
 void EndZoom() {
@@ -208,14 +239,14 @@ void EndZoom() {
   shownZoom = 1;
 }
 
-ZoomView CurrentZoomView() {
-  ZoomLayout layout = LayoutAt(shownZoom);
-  return {shownZoom, layout.view};
-}
+ZoomView CurrentZoomView() { return LayoutAt(shownZoom).canvas; }
 
 POINT CanvasPixelAt(int x, int y) { return WindowToCanvas(CurrentZoomView(), {x, y}); }
 
-bool ShowsCanvas(int x, int y) { return shownZoom == 1 || InZoomView(CurrentZoomView(), {x, y}); }
+bool ShowsCanvas(int x, int y) {
+  ZoomView zoom = CurrentZoomView();
+  return CanvasInPlace(zoom) || InZoomView(zoom, {x, y});
+}
 
 bool CanvasColourAt(HWND window, POINT canvasPixel, COLORREF *colour, Failure *failure) {
   RECT canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
@@ -243,8 +274,9 @@ bool CanvasColourAt(HWND window, POINT canvasPixel, COLORREF *colour, Failure *f
 }
 
 RECT ShownRectOfCanvas(const RECT &canvas) {
-  RECT shown = CanvasRectToWindow(CurrentZoomView(), canvas);
-  if (shownZoom >= OUTLINE_ZOOM_MIN && !IsRectEmpty(&shown)) InflateRect(&shown, 2, 2);
+  ZoomView zoom = CurrentZoomView();
+  RECT shown = CanvasRectToWindow(zoom, canvas);
+  if (zoom.zoom >= OUTLINE_ZOOM_MIN && !IsRectEmpty(&shown)) InflateRect(&shown, 2, 2);
   return shown;
 }
 
@@ -260,7 +292,7 @@ bool HandleViewCommand(HWND window, unsigned id) {
     zoom = 1;
   else if (id == IDC_GRID) {
     editorGrid = !editorGrid;
-    if (shownZoom >= GRID_ZOOM_MIN) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (CurrentZoomView().zoom >= GRID_ZOOM_MIN) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     WriteSettings();
     return true;
   } else {
@@ -301,23 +333,27 @@ Failure DrawPaletteInView(HWND window, HDC dc) {
   OffsetRect(&frame, -layout.shift.cx, -layout.shift.cy);
   POINT old;
   SetViewportOrgEx(dc, layout.shift.cx, layout.shift.cy, &old);
-  Failure failure = DrawPartPalette(window, dc, &frame);
+  Failure failure = DrawPartPalette(window, dc, &frame, base.dpi);
   SetViewportOrgEx(dc, old.x, old.y, nullptr);
   return failure;
 }
 
 int PaletteIndexInView(int x, int y) {
   ZoomLayout layout = LayoutAt(shownZoom);
-  return PaletteIndexAt(x - layout.shift.cx, y - layout.shift.cy);
+  return PaletteIndexAt(x - layout.shift.cx, y - layout.shift.cy, base.dpi);
 }
 
 Failure ComposeCanvasView(HWND window, HDC dc, const Pixels24 *framePixels) {
-  if (shownZoom == 1) return ComposePortrait(window, dc, RGB(255, 255, 255), framePixels, canvasPhoto);
-  Failure failure = {};
   ZoomView zoom = CurrentZoomView();
+  if (CanvasInPlace(zoom)) return ComposePortrait(window, dc, RGB(255, 255, 255), framePixels, canvasPhoto);
+  Failure failure = {};
   RECT clip, shown;
   if (GetClipBox(dc, &clip) == ERROR || !IntersectRect(&shown, &clip, &zoom.view)) return failure;
-  RECT area = WindowRectToCanvas(zoom, shown), target = CanvasRectToWindow(zoom, area);
+  // Canvas pixels left of or above the client's corner at 1x have no
+  // picture: the view shows the dialog's background there.
+  RECT area = WindowRectToCanvas(zoom, shown), onClient = {0, 0, LONG_MAX, LONG_MAX};
+  if (!IntersectRect(&area, &area, &onClient)) return failure;
+  RECT target = CanvasRectToWindow(zoom, area);
   Frame one, enlarged;
   if (!ComposeAtOne(window, dc, area, canvasPhoto, &one, &failure)) return failure;
   if (OpenFrame(dc, target.right - target.left, target.bottom - target.top, &enlarged, &failure)) {

@@ -4,13 +4,16 @@
 
 #include <windows.h>
 
+#include "display_scale.h"
 #include "failure.h"
 #include "portrait.h"
 
 // Geometry in client pixels of the editor window. The cell of PartList
 // index i has its left edge at (i mod 5) * 82 + 180 and spans 80 x 100
 // pixels from y 55 (right and bottom edges exclusive). Palette clicks are
-// tested against the same cells.
+// tested against the same cells. That is at 96 dpi; at another dpi the
+// cells and the marks are placed as display_scale.h scales them, and each
+// thumbnail is enlarged by the picture scale within its cell.
 const int PALETTE_LEFT = 180;
 const int CELL_PITCH = 82;
 const int CELL_TOP = 55;
@@ -25,8 +28,11 @@ const char HAIR_THUMBNAIL_FACE[] = "kao-1-001.bmp";
 
 int PaletteCellLeft(int index);
 
+// The cell of PartList index on the window at dpi.
+RECT PaletteCellRect(int index, int dpi = BASE_DPI);
+
 // The rectangle that holds all five cells (right and bottom exclusive).
-RECT PaletteCellsBounds();
+RECT PaletteCellsBounds(int dpi = BASE_DPI);
 
 // The palette frame and the editor's client area that hold every cell with
 // the margin the frame leaves before and above the first cell: frame and
@@ -37,11 +43,11 @@ struct PaletteFit {
   RECT frame;
   SIZE client;
 };
-PaletteFit FitPalette(const RECT &frame, SIZE client);
+PaletteFit FitPalette(const RECT &frame, SIZE client, int dpi = BASE_DPI);
 
 // The PartList index whose cell on show holds the client point strictly
 // inside it (a click on a cell's first column or row does not count), or -1.
-int PaletteIndexAt(int x, int y);
+int PaletteIndexAt(int x, int y, int dpi = BASE_DPI);
 
 // The PartList indices on show: from *first up to *last - 1 (none when
 // *first >= *last).
@@ -75,5 +81,5 @@ PaletteMarks MarksForEntry(int index);
 // for the caller to show. With spillLimit, a thumbnail larger than its cell
 // spills over the cell's edges no further than that rectangle (the inside
 // of the palette's frame), so that it never shows beside the canvas; the
-// marks above the cells are not limited.
-Failure DrawPartPalette(HWND window, HDC dc, const RECT *spillLimit = nullptr);
+// marks above the cells are not limited. At dpi, laid out as above.
+Failure DrawPartPalette(HWND window, HDC dc, const RECT *spillLimit = nullptr, int dpi = BASE_DPI);

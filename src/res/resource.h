@@ -4,6 +4,9 @@
 // Dialog templates, icon, the editor's menu bar and its keys
 #define IDD_PREVIEW 12
 #define IDD_EDITOR 13
+// The editor dialog's font size in points: its units, and so its scale on
+// the display, follow it.
+#define EDITOR_FONT_POINTS 9
 #define IDD_EXPORT 14
 #define IDI_PROGRAM 12
 #define IDR_EDITOR_MENU 13

@@ -22,63 +22,79 @@
 
 namespace {
 
-// The layout at each zoom: the frame grows right and down by what the
-// 80 x 100 canvas gains, everything else moves by as much, the view is the
-// frame's inside (the whole client at 1x); and the fit against a work area.
+// The layout at each zoom and display scale: the canvas's blocks are the
+// zoom times the whole picture scale; the frame grows right and down by
+// what they need beyond the start canvas's scaled place, everything else
+// moves by as much; a smaller canvas is centred in its place (144 dpi at
+// 1x); the view is the frame's inside (the whole client at 1x and 96 dpi);
+// and the fit against a work area.
 TEST(Zoom, LayoutGrowsTheFrameAndMovesTheRestAsOneBlock) {
   const RECT frame = {6, 7, 158, 199};
   const SIZE client = {632, 284};
   struct Row {
-    int zoom;
+    int dpi, zoom, blocks;
+    POINT origin;
     SIZE shift;
     RECT view;
     bool fitsXga;  // a 1024 x 768 work area, the window 640 x 330 at 1x
   } rows[] = {
-      {1, {0, 0}, {0, 0, 632, 284}, true},        {2, {80, 100}, {8, 9, 236, 297}, true},
-      {4, {240, 300}, {8, 9, 396, 497}, true},    {5, {320, 400}, {8, 9, 476, 597}, true},
-      {6, {400, 500}, {8, 9, 556, 697}, false},   {9, {400, 500}, {8, 9, 556, 697}, false},
+      {96, 1, 1, {40, 45}, {0, 0}, {0, 0, 632, 284}, true},
+      {96, 2, 2, {40, 45}, {80, 100}, {8, 9, 236, 297}, true},
+      {96, 5, 5, {40, 45}, {320, 400}, {8, 9, 476, 597}, true},
+      {96, 6, 6, {40, 45}, {400, 500}, {8, 9, 556, 697}, false},
+      {96, 9, 6, {40, 45}, {400, 500}, {8, 9, 556, 697}, false},
+      {144, 1, 1, {80, 93}, {0, 0}, {8, 9, 156, 197}, true},
+      {144, 2, 2, {60, 68}, {40, 50}, {8, 9, 196, 247}, true},
+      {192, 1, 2, {80, 90}, {0, 0}, {8, 9, 156, 197}, true},
+      {192, 3, 6, {80, 90}, {320, 400}, {8, 9, 476, 597}, true},
+      {192, 4, 8, {80, 90}, {480, 600}, {8, 9, 636, 797}, false},
+      {48, 2, 2, {40, 45}, {80, 100}, {8, 9, 236, 297}, true},  // below 96: as 96
   };
   for (const Row &row : rows) {
-    ZoomLayout layout = LayOutZoom(row.zoom, frame, client, 2);
-    EXPECT_EQ(layout.shift.cx, row.shift.cx) << row.zoom;
-    EXPECT_EQ(layout.shift.cy, row.shift.cy) << row.zoom;
+    ZoomLayout layout = LayOutZoom(row.zoom, row.dpi, frame, client, 2);
+    EXPECT_EQ(layout.canvas.zoom, row.blocks) << row.dpi << " " << row.zoom;
+    EXPECT_EQ(layout.canvas.origin.x, row.origin.x) << row.dpi << " " << row.zoom;
+    EXPECT_EQ(layout.canvas.origin.y, row.origin.y) << row.dpi << " " << row.zoom;
+    EXPECT_EQ(layout.shift.cx, row.shift.cx) << row.dpi << " " << row.zoom;
+    EXPECT_EQ(layout.shift.cy, row.shift.cy) << row.dpi << " " << row.zoom;
     RECT grown = {6, 7, 158 + row.shift.cx, 199 + row.shift.cy};
-    EXPECT_TRUE(EqualRect(&layout.frame, &grown)) << row.zoom;
-    EXPECT_TRUE(EqualRect(&layout.view, &row.view)) << row.zoom;
+    EXPECT_TRUE(EqualRect(&layout.frame, &grown)) << row.dpi << " " << row.zoom;
+    EXPECT_TRUE(EqualRect(&layout.canvas.view, &row.view)) << row.dpi << " " << row.zoom;
     EXPECT_EQ(layout.client.cx, client.cx + row.shift.cx);
     EXPECT_EQ(layout.client.cy, client.cy + row.shift.cy);
-    EXPECT_EQ(ZoomFits(row.zoom, {640, 330}, {0, 0, 1024, 768}), row.fitsXga) << row.zoom;
+    EXPECT_EQ(ZoomFits(row.zoom, row.dpi, {640, 330}, {0, 0, 1024, 768}), row.fitsXga) << row.dpi << " " << row.zoom;
   }
-  EXPECT_FALSE(ZoomFits(2, {640, 330}, {0, 0, 719, 768})) << "one pixel short";
+  EXPECT_FALSE(ZoomFits(2, 96, {640, 330}, {0, 0, 719, 768})) << "one pixel short";
 }
 
-// Window pixels and canvas pixels: the anchor stays, each canvas pixel is a
-// k x k block, points left of and above the anchor round down, rectangles
-// cover; a widened base maps like any other rectangle.
+// Window pixels and canvas pixels: the anchor's block starts at the
+// origin, each canvas pixel is a k x k block, points left of and above the
+// anchor round down, rectangles cover; a widened base maps like any other
+// rectangle.
 TEST(Zoom, WindowAndCanvasPixelsAnswerEachOther) {
   const RECT view = {8, 9, 500, 600};
   for (int k = ZOOM_MIN; k <= ZOOM_MAX; ++k) {
-    ZoomView zoom = {k, view};
-    struct Row {
-      POINT canvas;
-    } rows[] = {{{40, 45}}, {{41, 46}}, {{119, 144}}, {{39, 44}}, {{0, 0}}, {{-3, 200}}};
-    for (const Row &row : rows) {
-      POINT w = CanvasToWindow(zoom, row.canvas);
-      EXPECT_EQ(w.x, 40 + k * (row.canvas.x - 40));
-      EXPECT_EQ(w.y, 45 + k * (row.canvas.y - 45));
-      for (POINT inside : {POINT{0, 0}, POINT{k - 1, k - 1}, POINT{k - 1, 0}}) {
-        POINT back = WindowToCanvas(zoom, {w.x + inside.x, w.y + inside.y});
-        EXPECT_EQ(back.x, row.canvas.x) << k;
-        EXPECT_EQ(back.y, row.canvas.y) << k;
+    for (POINT origin : {ZOOM_ANCHOR, POINT{80, 93}}) {
+      ZoomView zoom = {k, origin, view};
+      for (POINT canvas : {POINT{40, 45}, POINT{41, 46}, POINT{119, 144}, POINT{39, 44}, POINT{0, 0}, POINT{-3, 200}}) {
+        POINT w = CanvasToWindow(zoom, canvas);
+        EXPECT_EQ(w.x, origin.x + k * (canvas.x - 40));
+        EXPECT_EQ(w.y, origin.y + k * (canvas.y - 45));
+        for (POINT inside : {POINT{0, 0}, POINT{k - 1, k - 1}, POINT{k - 1, 0}}) {
+          POINT back = WindowToCanvas(zoom, {w.x + inside.x, w.y + inside.y});
+          EXPECT_EQ(back.x, canvas.x) << k;
+          EXPECT_EQ(back.y, canvas.y) << k;
+        }
       }
+      RECT widened = {30, 35, 130, 155}, shown = CanvasRectToWindow(zoom, widened);
+      RECT expected = {origin.x - 10 * k, origin.y - 10 * k, origin.x + 90 * k, origin.y + 110 * k};
+      EXPECT_TRUE(EqualRect(&shown, &expected)) << k;
+      RECT partial = {shown.left + k - 1, shown.top, shown.right - k + 1, shown.bottom - k + 1};
+      RECT back = WindowRectToCanvas(zoom, partial);
+      EXPECT_TRUE(EqualRect(&back, &widened)) << "blocks cut at the edges still count, " << k;
     }
-    RECT widened = {30, 35, 130, 155}, shown = CanvasRectToWindow(zoom, widened);
-    RECT expected = {40 - 10 * k, 45 - 10 * k, 40 + 90 * k, 45 + 110 * k};
-    EXPECT_TRUE(EqualRect(&shown, &expected)) << k;
-    RECT partial = {shown.left + k - 1, shown.top, shown.right - k + 1, shown.bottom - k + 1}, back = WindowRectToCanvas(zoom, partial);
-    EXPECT_TRUE(EqualRect(&back, &widened)) << "blocks cut at the edges still count, " << k;
   }
-  ZoomView four = {4, view};
+  ZoomView four = {4, ZOOM_ANCHOR, view};
   EXPECT_TRUE(InZoomView(four, {8, 9}));
   EXPECT_FALSE(InZoomView(four, {500, 100})) << "right edge exclusive";
 }

@@ -139,6 +139,47 @@ TEST_F(DrawPartPaletteTest, MarksTheEntriesInUse) {
   for (int cell = 0; cell < 5; ++cell) EXPECT_FALSE(MarkAt(left[cell] + TICK_MARK_OFFSET)) << cell;
 }
 
+// At another display scale the cells, the marks and the clicks take the
+// scaled places, and a thumbnail is enlarged by the whole picture scale and
+// centred in its cell: 2 x 2 blocks filling the cell at 192 dpi, pixels as
+// they are centred in a cell half as large again at 144.
+TEST_F(DrawPartPaletteTest, ScalesCellsMarksAndClicksWithTheDisplay) {
+  const struct {
+    int dpi;
+    RECT cell;      // the cell of entry 6, the second on show
+    POINT marker;   // the top-left of the eye's marker block
+    int block;
+    POINT tick;     // where the "v" above entry 6 is drawn
+  } cases[] = {
+      {192, {524, 110, 684, 310}, {524, 170}, 2, {594, 72}},
+      {144, {393, 83, 513, 233}, {413, 138}, 1, {446, 54}},
+  };
+  folder.Write("kao\\kao-3-001.bmp", 40, 30, MarkedCorner);
+  currentCategory = CAT_EYES;
+  List({"", "", "", "", "", "kao\\missing.bmp", "kao\\kao-3-001.bmp"});
+  firstVisible = 5;
+  LayerTable[CAT_EYES].mode = MODE_PAIR;
+  LayerTable[CAT_EYES].listIndex = 6;
+  for (const auto &c : cases) {
+    Surface large(1200, 320, BACKGROUND);
+    DrawPartPalette(large.window(), large.dc(), nullptr, c.dpi);
+    RECT shown = PaletteCellRect(6, c.dpi);
+    EXPECT_TRUE(shown == c.cell) << c.dpi;
+    const int b = c.block;
+    EXPECT_EQ(large.Count(MARKER, c.marker.x, c.marker.y, c.marker.x + b, c.marker.y + b), b * b) << c.dpi;
+    EXPECT_EQ(large.Count(MARKER), 2 * b * b) << c.dpi << ": the mirrored copy's block, nothing more";
+    RECT first = PaletteCellRect(5, c.dpi);
+    EXPECT_EQ(large.Count(WHITE, first.left, first.top, first.right, first.bottom),
+              (first.right - first.left) * (first.bottom - first.top)) << c.dpi;
+    EXPECT_LT(large.Count(BACKGROUND, c.tick.x, c.tick.y, c.tick.x + 9 * b, c.tick.y + 12 * b), 9 * 12 * b * b) << c.dpi;
+    EXPECT_EQ(PaletteIndexAt(c.cell.left + 1, c.cell.top + 1, c.dpi), 6) << c.dpi;
+    EXPECT_EQ(PaletteIndexAt(c.cell.right - 1, c.cell.bottom - 1, c.dpi), 6) << c.dpi;
+    EXPECT_EQ(PaletteIndexAt(c.cell.left, c.cell.top + 1, c.dpi), -1) << c.dpi;
+    EXPECT_EQ(PaletteIndexAt(c.cell.right, c.cell.top + 1, c.dpi), -1) << c.dpi;
+  }
+  EXPECT_TRUE(recorder.entries().empty());
+}
+
 TEST(FitPalette, GrowsFrameAndClientOnlyAsFarAsTheCellsNeed) {
   // The cells span 180..588 x 55..155.
   const struct {
