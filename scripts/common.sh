@@ -18,10 +18,11 @@ configure_and_build() {
 }
 
 xvfb_pid=""
+# start_display [WIDTHxHEIGHT]: 1024 x 768 unless told.
 start_display() {
-  local n=90
+  local n=90 size=${1:-1024x768}
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=":$n"
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done

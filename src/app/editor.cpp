@@ -259,6 +259,12 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
       EndRecovery();
       PostQuitMessage(0);
       return 0;
+    case WM_DPICHANGED:
+      BeginScaleChange(window);
+      return FALSE;  // the dialog scales itself
+    case WM_SCALE_CHANGED:
+      EndScaleChange(window);
+      return 0;
     case WM_QUERYENDSESSION:
       SetWindowLongPtrA(window, DWLP_MSGRESULT, MayEndSession(window));
       return TRUE;

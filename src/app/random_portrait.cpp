@@ -10,6 +10,7 @@
 #include "portrait.h"
 #include "random_rules.h"
 #include "resource.h"
+#include "zoom_view.h"
 
 namespace {
 
@@ -93,7 +94,8 @@ void DrawLockMarks(HWND window, HDC dc) {
   static const char *const PADLOCK[] = {
       "..###..", ".#...#.", "#######", "###.###", "###.###", "#######",
   };
-  const int width = 7, height = 6;
+  // Enlarged with the display's pictures, each dot a block.
+  const int dot = PictureScale(EditorDpi()), width = 7 * dot, height = 6 * dot;
   HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
   for (int category = CAT_FACE; category <= CAT_GLASSES; ++category) {
     if (!LockableCategory(category) || !CategoryLocked[category]) continue;
@@ -106,11 +108,11 @@ void DrawLockMarks(HWND window, HDC dc) {
     // client area's top.
     int left = (r.left + r.right - width) / 2, top = r.top - height - 1;
     if (top < 0) top = 0;
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x)
+    for (int y = 0; y < height / dot; ++y)
+      for (int x = 0; x < width / dot; ++x)
         if (PADLOCK[y][x] == '#') {
-          RECT dot = {left + x, top + y, left + x + 1, top + y + 1};
-          FillRect(dc, &dot, ink);
+          RECT block = {left + x * dot, top + y * dot, left + (x + 1) * dot, top + (y + 1) * dot};
+          FillRect(dc, &block, ink);
         }
   }
 }

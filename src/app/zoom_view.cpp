@@ -1,5 +1,7 @@
 #include "zoom_view.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -158,21 +160,31 @@ HBITMAP CopyCanvasPixels(HWND window, int x, int y, int width, int height, Failu
   return bitmap;
 }
 
+// A pixel of the grid's faint line: its colour a sixth of the way to grey.
+void Faint(unsigned char *pixel) {
+  for (int c = 0; c < 3; ++c) pixel[c] = static_cast<unsigned char>(pixel[c] + (128 - pixel[c]) / 6);
+}
+
 // Enlarges the frame's pixels of area (canvas pixels) zoom times into to,
 // whose top-left is area's top-left block; from GRID_ZOOM_MIN up with the
 // grid, a faint line along the top and left of every block of the canvas.
+// Each row of blocks is made once and copied down.
 void Enlarge(const Pixels24 &from, const RECT &area, int zoom, bool grid, Pixels24 &to) {
   RECT canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
-  for (int y = 0; y < to.height; ++y) {
+  for (int y = 0; y < to.height; y += zoom) {
     int sy = area.top + y / zoom;
+    bool lined = grid && sy >= canvas.top && sy < canvas.bottom;
     const unsigned char *row = PixelAddress(from, 0, sy);
-    unsigned char *out = PixelAddress(to, 0, y);
-    for (int x = 0; x < to.width; ++x, out += 3) {
-      int sx = area.left + x / zoom;
+    unsigned char *first = PixelAddress(to, 0, y), *out = first;
+    for (int sx = area.left; sx < area.right; ++sx) {
       const unsigned char *p = row + 3 * sx;
-      bool line = grid && (x % zoom == 0 || y % zoom == 0) && PtInRect(&canvas, {sx, sy});
-      for (int c = 0; c < 3; ++c) out[c] = line ? static_cast<unsigned char>(p[c] + (128 - p[c]) / 6) : p[c];
+      for (int i = 0; i < zoom; ++i, out += 3) std::memcpy(out, p, 3);
+      if (lined && sx >= canvas.left && sx < canvas.right) Faint(out - 3 * zoom);
     }
+    for (int i = 1; i < zoom && y + i < to.height; ++i) std::memcpy(PixelAddress(to, 0, y + i), first, 3 * to.width);
+    if (!lined) continue;
+    for (int sx = std::max(area.left, canvas.left); sx < std::min(area.right, canvas.right); ++sx)
+      for (int i = 1; i < zoom; ++i) Faint(first + 3 * ((sx - area.left) * zoom + i));
   }
 }
 
@@ -229,6 +241,33 @@ void StartZoom(HWND window) {
   if (!CanvasInPlace(LayoutAt(zoom).canvas)) LayOut(window, zoom);
 }
 
+void BeginScaleChange(HWND window) {
+  if (!base.window) return;
+  if (shownZoom != 1 || !CanvasInPlace(CurrentZoomView())) LayOut(window, 1);
+  if (boldButton)
+    SendDlgItemMessageW(window, boldButton, WM_SETFONT, SendMessageW(window, WM_GETFONT, 0, 0), FALSE);
+  boldButton = 0;
+  if (boldFont) DeleteObject(boldFont);
+  boldFont = nullptr;
+  PostMessageW(window, WM_SCALE_CHANGED, 0, 0);
+}
+
+void EndScaleChange(HWND window) {
+  if (!base.window) return;
+  // The dialog may have scaled the window's size as it stood or as its
+  // template gives it: the 1x client area of the old scale, scaled, is the
+  // one to lay out from.
+  int dpi = DialogDpi(window);
+  RECT client, outer;
+  GetClientRect(window, &client);
+  GetWindowRect(window, &outer);
+  SIZE wanted = {MulDiv(base.client.cx, dpi, base.dpi), MulDiv(base.client.cy, dpi, base.dpi)};
+  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + wanted.cx - client.right,
+               outer.bottom - outer.top + wanted.cy - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  StartZoom(window);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void EndZoom() {
   copyCanvasPixels = CopyWindowPixels;
   // The buttons keep the font only while the window lives.
@@ -238,6 +277,8 @@ void EndZoom() {
   base = BaseLayout{};
   shownZoom = 1;
 }
+
+int EditorDpi() { return base.window ? base.dpi : BASE_DPI; }
 
 ZoomView CurrentZoomView() { return LayoutAt(shownZoom).canvas; }
 

@@ -15,14 +15,28 @@
 // The zoom chosen and the grid (shown from GRID_ZOOM_MIN up) are kept with
 // the settings (settings.h).
 
-// With the editor's 1x layout in place: keeps it, makes the bold font of the
-// current category's button, lets 保存's capture compose its 1x picture off
-// the screen, and lays the window out at editorZoom (or the largest zoom
-// below it that fits the monitor).
+// With the editor's layout from its template in place: fits the palette's
+// frame to the cells at the dialog's scale and keeps that layout, makes the
+// bold font of the current category's button, lets 保存's capture compose
+// its 1x picture off the screen, and lays the window out at editorZoom (or
+// the largest zoom below it that fits the monitor).
 void StartZoom(HWND window);
 
 // Releases what StartZoom made; the window is going.
 void EndZoom();
+
+// The dots per inch the editor is laid out at (display_scale.h).
+int EditorDpi();
+
+// The display's scale changes under the window (it was moved onto a monitor
+// of another scale; the dialog then scales its own controls and font).
+// Before that, BeginScaleChange puts the window back to its 1x layout at the
+// old scale with the dialog's font on every button, and posts
+// WM_SCALE_CHANGED to the window; on it, EndScaleChange gives the window
+// its 1x size at the new scale and lays it out again as StartZoom does.
+const UINT WM_SCALE_CHANGED = WM_APP + 1;
+void BeginScaleChange(HWND window);
+void EndScaleChange(HWND window);
 
 // The zoom on show now and where the canvas shows.
 ZoomView CurrentZoomView();

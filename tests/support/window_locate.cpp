@@ -20,6 +20,7 @@
 
 #include "portrait.h"
 #include "palette.h"
+#include "zoom.h"
 
 namespace {
 
@@ -29,6 +30,14 @@ const char PREVIEW_CAPTION[] = "画像の取込後保存";
 // The colour dialog's control of basic colours: 8 columns, 6 rows.
 const int COLOUR_BOX_ID = 720;
 const int COLOUR_COLUMNS = 8, COLOUR_ROWS = 6;
+
+// The display's dpi, which the editor's dialog font is made at.
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : BASE_DPI;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi;
+}
 
 HWND VisibleWindow(const char *caption) {
   HWND window = FindWindowA(nullptr, caption);
@@ -105,14 +114,13 @@ int main(int argc, char **argv) {
     if (!ControlCentre(editor, first, at)) return 1;
   } else if (!std::strcmp(what, "cell")) {
     if (!editor) return 1;
-    at.x = PaletteCellLeft(first) + CELL_WIDTH / 2;
-    at.y = CELL_TOP + CELL_HEIGHT / 2;
+    RECT cell = PaletteCellRect(first, ScreenDpi());
+    at = {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
     ClientToScreen(editor, &at);
   } else if (!std::strcmp(what, "canvas")) {
     if (!editor) return 1;
-    ResetPortrait();  // the start values: where the canvas is
-    at.x = canvasX;
-    at.y = canvasY;
+    ResetPortrait();  // the start values: where the canvas is, at 1x
+    at = CanvasToWindow(LayOutZoom(1, ScreenDpi(), {0, 0, 0, 0}, {0, 0}, 0).canvas, {canvasX, canvasY});
     ClientToScreen(editor, &at);
   } else if (!std::strcmp(what, "preview")) {
     if (!ControlCentre(VisibleWindow(PREVIEW_CAPTION), first, at)) return 1;
