@@ -222,6 +222,37 @@ TEST_F(ZoomedEditor, AltClickPicksThePixelUnderThePointerAtOneAndThreeTimes) {
   Command(IDC_ZOOM_ONE);
 }
 
+// A change of the display's scale lays the window out again from its 1x
+// layout: at an unchanged scale everything comes back where it was, at the
+// zoom it was, with the current category's button in bold again.
+TEST_F(ZoomedEditor, AScaleChangeLaysTheWindowOutAgain) {
+  PartFolder folder;
+  PlaceNose(folder);
+  Command(IDC_CATEGORY_NOSE);
+  Command(IDC_ZOOM_3);
+  RECT outer, save;
+  GetWindowRect(window_, &outer);
+  GetWindowRect(GetDlgItem(window_, IDC_SAVE), &save);
+  std::vector<std::uint8_t> view = ViewPixels();
+  RECT suggested = outer;
+  SendMessageA(window_, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  PumpMessages();
+  RECT outerAfter, saveAfter;
+  GetWindowRect(window_, &outerAfter);
+  GetWindowRect(GetDlgItem(window_, IDC_SAVE), &saveAfter);
+  EXPECT_EQ(CurrentZoomView().zoom, 3);
+  EXPECT_EQ(outerAfter.right - outerAfter.left, outer.right - outer.left);
+  EXPECT_EQ(outerAfter.bottom - outerAfter.top, outer.bottom - outer.top);
+  EXPECT_EQ(saveAfter.left - outerAfter.left, save.left - outer.left);
+  EXPECT_EQ(saveAfter.top - outerAfter.top, save.top - outer.top);
+  EXPECT_TRUE(ViewPixels() == view);
+  LOGFONTW look = {};
+  HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(window_, IDC_CATEGORY_NOSE, WM_GETFONT, 0, 0));
+  ASSERT_TRUE(font && GetObjectW(font, sizeof look, &look));
+  EXPECT_EQ(look.lfWeight, FW_BOLD);
+  Command(IDC_ZOOM_ONE);
+}
+
 }  // namespace
 
 namespace {
