@@ -6,7 +6,9 @@
 # right and 5 down, and 拡大表示 (Ctrl++). Leaves a picture of the editor
 # after the drag and after the zoom in build/scales (editor-<dpi>.png and
 # editor-<dpi>-zoomed.png), for a look that the cells sit in the palette's
-# frame, the canvas fills its frame and the clicks landed. Run by hand;
+# frame and the canvas fills its frame. That the clicks landed it checks in
+# the portrait the editor keeps for recovery: the second eyes of the list
+# chosen, and one part moved by exactly 10 and 5 canvas pixels. Run by hand;
 # builds first when the program is missing. Exits non-zero when a step fails.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
@@ -27,6 +29,15 @@ trap stop_all EXIT
 start_display 2400x1500
 start_wineserver
 unmanaged_windows
+
+# The portrait as the editor last kept it for recovery (it keeps it within a
+# second of a change).
+kept() {
+  sleep 1.5
+  cat "$WINEPREFIX"/drive_c/users/*/AppData/Local/Nigaoe/Recovery/*.nigaoe-recovery 2>/dev/null | tr -d '\r'
+}
+# Every part's heading with its position, one line each.
+positions() { awk '/^(layer|piece) /{part=$0} /^position /{print part, $2, $3}'; }
 
 # shot <file>: the editor's window, cut out of the screen.
 shot() {
@@ -49,6 +60,10 @@ for dpi in 96 144 192; do
   sleep 0.5
   click button 5003
   click cell 1
+  second_eyes=$(ls "$program/kao" | LC_ALL=C sort | grep '^kao-3-' | sed -n 2p)
+  before=$(kept)
+  grep -A1 -x 'layer eyes' <<<"$before" | grep -q -F -x "file kao\\$second_eyes" ||
+    fail "at $dpi dpi the click on the second thumbnail did not choose $second_eyes"
   # The canvas's pixel blocks are the whole part of the scale.
   blocks=$((dpi / 96))
   read -r x y <<<"$(where canvas)"
@@ -59,12 +74,18 @@ for dpi in 96 144 192; do
   xdotool mousemove $((x + 5 * blocks)) $((y + 2 * blocks))
   sleep 0.2
   xdotool mousemove $((x + 10 * blocks)) $((y + 5 * blocks)) mouseup 1
-  sleep 0.5
+  moved=$(diff <(positions <<<"$before") <(positions <<<"$(kept)") | grep '^[<>]' || true)
+  read -r _ _ _ x0 y0 <<<"$(sed -n 1p <<<"$moved")"
+  read -r _ _ _ x1 y1 <<<"$(sed -n 2p <<<"$moved")"
+  [ "$(wc -l <<<"$moved")" = 2 ] && [ $((x1 - x0)) = 10 ] && [ $((y1 - y0)) = 5 ] ||
+    fail "at $dpi dpi the drag did not move one part by 10 and 5 canvas pixels: $moved"
   shot "$out/editor-$dpi.png"
   xdotool key --clearmodifiers ctrl+equal
   sleep 1
+  iconv -f UTF-16 -t UTF-8 "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Nigaoe/nigaoe.ini 2>/dev/null |
+    tr -d '\r' | grep -q -x 'Zoom=2' || fail "at $dpi dpi Ctrl++ did not zoom to 2倍"
   shot "$out/editor-$dpi-zoomed.png"
   kill "$program_pid" 2>/dev/null || true
   for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
 done
-echo "scales: pictures in $out"
+echo "scales: the clicks and the drag landed at 96, 144 and 192 dpi; pictures in $out"
