@@ -3,12 +3,13 @@
 # 200 %), set as winecfg sets them, in a virtual display and a prefix of its
 # own, and drives it with real input events at each: おまかせ (F5), 目, a
 # click on the second eye thumbnail, a drag of the portrait 10 canvas pixels
-# right and 5 down, and 拡大表示 (Ctrl++). Leaves a picture of the editor
-# after the drag and after the zoom in build/scales (editor-<dpi>.png and
-# editor-<dpi>-zoomed.png), for a look that the cells sit in the palette's
-# frame and the canvas fills its frame. That the clicks landed it checks in
-# the portrait the editor keeps for recovery: the second eyes of the list
-# chosen, and one part moved by exactly 10 and 5 canvas pixels. Run by hand;
+# right and 5 down, 拡大表示 (Ctrl++) and the same drag at 2倍 (4x on the
+# screen at 192 dpi). That the clicks landed it checks in the portrait the
+# editor keeps for recovery: the second eyes chosen, and one part moved by
+# exactly 10 and 5 canvas pixels by each drag; and the zoom in the
+# settings. Leaves a picture of the editor after each drag in build/scales
+# (editor-<dpi>.png and editor-<dpi>-zoomed.png), for a look that the cells
+# sit in the palette's frame and the canvas fills its frame. Run by hand;
 # builds first when the program is missing. Exits non-zero when a step fails.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
@@ -39,6 +40,27 @@ kept() {
 # Every part's heading with its position, one line each.
 positions() { awk '/^(layer|piece) /{part=$0} /^position /{print part, $2, $3}'; }
 
+# drag <zoom> <portrait before>: a drag with the mouse from the start
+# canvas's middle by 10 and 5 canvas pixels, in steps, at the zoom the
+# window shows; then exactly one part must have moved by as much. A canvas
+# pixel is the zoom times the whole part of the scale wide on the screen.
+drag() {
+  local blocks=$(($1 * (dpi / 96))) x y moved x0 y0 x1 y1
+  read -r x y <<<"$(where canvas "$1")"
+  x=$((x + 40 * blocks))
+  y=$((y + 50 * blocks))
+  xdotool mousemove "$x" "$y" mousedown 1
+  sleep 0.2
+  xdotool mousemove $((x + 5 * blocks)) $((y + 2 * blocks))
+  sleep 0.2
+  xdotool mousemove $((x + 10 * blocks)) $((y + 5 * blocks)) mouseup 1
+  moved=$(diff <(positions <<<"$2") <(positions <<<"$(kept)") | grep '^[<>]' || true)
+  read -r _ _ _ x0 y0 <<<"$(sed -n 1p <<<"$moved")"
+  read -r _ _ _ x1 y1 <<<"$(sed -n 2p <<<"$moved")"
+  [ "$(wc -l <<<"$moved")" = 2 ] && [ $((x1 - x0)) = 10 ] && [ $((y1 - y0)) = 5 ] ||
+    fail "at $dpi dpi and ${1}倍 the drag did not move one part by 10 and 5 canvas pixels: $moved"
+}
+
 # shot <file>: the editor's window, cut out of the screen.
 shot() {
   local left top width height
@@ -64,28 +86,15 @@ for dpi in 96 144 192; do
   before=$(kept)
   grep -A1 -x 'layer eyes' <<<"$before" | grep -q -F -x "file kao\\$second_eyes" ||
     fail "at $dpi dpi the click on the second thumbnail did not choose $second_eyes"
-  # The canvas's pixel blocks are the whole part of the scale.
-  blocks=$((dpi / 96))
-  read -r x y <<<"$(where canvas)"
-  x=$((x + 40 * blocks))
-  y=$((y + 50 * blocks))
-  xdotool mousemove "$x" "$y" mousedown 1
-  sleep 0.2
-  xdotool mousemove $((x + 5 * blocks)) $((y + 2 * blocks))
-  sleep 0.2
-  xdotool mousemove $((x + 10 * blocks)) $((y + 5 * blocks)) mouseup 1
-  moved=$(diff <(positions <<<"$before") <(positions <<<"$(kept)") | grep '^[<>]' || true)
-  read -r _ _ _ x0 y0 <<<"$(sed -n 1p <<<"$moved")"
-  read -r _ _ _ x1 y1 <<<"$(sed -n 2p <<<"$moved")"
-  [ "$(wc -l <<<"$moved")" = 2 ] && [ $((x1 - x0)) = 10 ] && [ $((y1 - y0)) = 5 ] ||
-    fail "at $dpi dpi the drag did not move one part by 10 and 5 canvas pixels: $moved"
+  drag 1 "$before"
   shot "$out/editor-$dpi.png"
   xdotool key --clearmodifiers ctrl+equal
   sleep 1
   iconv -f UTF-16 -t UTF-8 "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Nigaoe/nigaoe.ini 2>/dev/null |
     tr -d '\r' | grep -q -x 'Zoom=2' || fail "at $dpi dpi Ctrl++ did not zoom to 2倍"
+  drag 2 "$(kept)"
   shot "$out/editor-$dpi-zoomed.png"
   kill "$program_pid" 2>/dev/null || true
   for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
 done
-echo "scales: the clicks and the drag landed at 96, 144 and 192 dpi; pictures in $out"
+echo "scales: the clicks and both drags landed at 96, 144 and 192 dpi; pictures in $out"

@@ -3,7 +3,8 @@
 //   window          the editor's rectangle: left top width height
 //   button <id>     the centre of a control of the editor
 //   cell <k>        the centre of the k-th thumbnail cell on show
-//   canvas          the canvas's top-left corner in an editor just started
+//   canvas [zoom]   the canvas's top-left corner in an editor just started,
+//                   at 1x or at the zoom (1 to 6) it is shown at
 //   preview <id>    the centre of a control of the preview window
 //   colour <r> <c>  the centre of the basic colour in row r, column c of the
 //                   open colour dialog
@@ -119,8 +120,9 @@ int main(int argc, char **argv) {
     ClientToScreen(editor, &at);
   } else if (!std::strcmp(what, "canvas")) {
     if (!editor) return 1;
-    ResetPortrait();  // the start values: where the canvas is, at 1x
-    at = CanvasToWindow(LayOutZoom(1, ScreenDpi(), {0, 0, 0, 0}, {0, 0}, 0).canvas, {canvasX, canvasY});
+    ResetPortrait();  // the start values: where the canvas is, at 1x or the zoom asked
+    at = CanvasToWindow(LayOutZoom(argc > 2 ? first : 1, ScreenDpi(), {0, 0, 0, 0}, {0, 0}, 0).canvas,
+                        {canvasX, canvasY});
     ClientToScreen(editor, &at);
   } else if (!std::strcmp(what, "preview")) {
     if (!ControlCentre(VisibleWindow(PREVIEW_CAPTION), first, at)) return 1;
