@@ -148,7 +148,8 @@ bool ShownBox(HWND window, HDC dc, RECT *shown) {
 RowSpan RowsShown(HWND window, HDC dc, int y, int height, int scale) {
   RECT shown;
   if (!ShownBox(window, dc, &shown)) return {0, 0};
-  return {std::max<int>((shown.top - y) / scale - 2, 0), std::min<int>((shown.bottom - y) / scale + 3, height)};
+  return {std::max<int>((shown.top - y) / scale - 2, 0),
+          std::min<int>((shown.bottom - y + scale - 1) / scale + 2, height)};
 }
 
 // Whether anything drawn within r can show on dc: a paint of a small region
