@@ -25,6 +25,20 @@ HGLOBAL ClipboardBlock(const void *data, std::size_t size) {
   return block;
 }
 
+// Another program may hold the clipboard open for a moment (a clipboard
+// manager reading what was just copied, another copy under way): a few more
+// tries, a little apart, before the copy is given up.
+const int CLIPBOARD_TRIES = 10;
+const DWORD CLIPBOARD_RETRY_MS = 50;
+
+bool OpenClipboardWaiting(HWND owner) {
+  for (int attempt = 1;; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    if (attempt == CLIPBOARD_TRIES) return false;
+    Sleep(CLIPBOARD_RETRY_MS);
+  }
+}
+
 }  // namespace
 
 int CopyCanvasImage(HWND editor) {
@@ -41,7 +55,7 @@ int CopyCanvasImage(HWND editor) {
   HGLOBAL dib = ClipboardBlock(bmp.data() + BMP_INFO_OFFSET, bmp.size() - BMP_INFO_OFFSET);
   HGLOBAL pngBlock = ClipboardBlock(png.data(), png.size());
   bool done = false;
-  if (dib && pngBlock && OpenClipboard(editor)) {
+  if (dib && pngBlock && OpenClipboardWaiting(editor)) {
     if (EmptyClipboard() && SetClipboardData(CF_DIB, dib)) {
       dib = nullptr;  // the clipboard's now
       if (SetClipboardData(RegisterClipboardFormatW(L"PNG"), pngBlock)) pngBlock = nullptr, done = true;

@@ -332,8 +332,14 @@ LRESULT CALLBACK SoakWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   if (message < DONE || message > COMPARE) return DefWindowProcA(window, message, wParam, lParam);
   if (message != DONE) PumpMessages();  // the paints still owed, first
   if (message == MEASURE) {
-    // A copied picture of any size is held by the clipboard, not leaked.
-    if (OpenClipboard(window)) EmptyClipboard(), CloseClipboard();
+    // A copied picture of any size is held by the clipboard, not leaked. The
+    // other shards' editors may hold the clipboard for a moment.
+    for (int tries = 0; tries < 20; ++tries, Sleep(50))
+      if (OpenClipboard(window)) {
+        EmptyClipboard();
+        CloseClipboard();
+        break;
+      }
     side->samples[wParam] = Sample{FreeGdiHandles(), PrivateBytes()};
   }
   if (message == COMPARE) side->differing = DifferingFromFreshPaint(side->editor);

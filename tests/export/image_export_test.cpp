@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "clipboard.h"
@@ -129,8 +130,20 @@ TEST(ImageExport, FilesAndTheClipboardHoldTheCanvasAtEachScaleWithItsBackgroundT
     pictures.push_back({f.format == IMAGE_PNG ? DecodePng(bytes) : DecodeBmp(bytes, 14),
                         f.format == IMAGE_PNG && f.transparent});
   }
+  // Copied while another thread holds the clipboard open for a moment.
   exportOptions = {3, true};
-  ASSERT_TRUE(CopyCanvasImage(shown.window()));
+  HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread other([held] {
+    bool open = OpenClipboard(nullptr);
+    SetEvent(held);
+    Sleep(150);
+    if (open) CloseClipboard();
+  });
+  WaitForSingleObject(held, INFINITE);
+  bool copied = CopyCanvasImage(shown.window());
+  other.join();
+  CloseHandle(held);
+  ASSERT_TRUE(copied);
   ASSERT_TRUE(OpenClipboard(shown.window()));
   for (UINT format : {static_cast<UINT>(CF_DIB), RegisterClipboardFormatW(L"PNG")}) {
     HGLOBAL held = GetClipboardData(format);
