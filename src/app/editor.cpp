@@ -90,6 +90,7 @@ void CentreEditorWindow(HWND window) {
   POINT corner = EditorWindowPosition(GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES));
   ReleaseDC(nullptr, screen);
   SetWindowPos(window, HWND_TOP, corner.x, corner.y, 300, 200, SWP_NOSIZE);
+  KeepOnWorkArea(window);
 }
 
 bool TranslateEditorKey(HWND editor, MSG &message) {

@@ -17,7 +17,8 @@ int ReadStartDirectory();
 HWND CreateEditorWindow(HINSTANCE instance);
 
 // Moves the window so that a 300 x 200 window would sit in the screen's
-// centre; the window keeps its own size.
+// centre; the window keeps its own size. Where it would then reach past its
+// monitor's work area, it is moved back within it.
 void CentreEditorWindow(HWND window);
 
 // Where CentreEditorWindow puts a window's top-left corner on a screen of the

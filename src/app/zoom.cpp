@@ -65,6 +65,13 @@ bool ZoomFits(int zoom, int dpi, SIZE outer1x, const RECT &workArea) {
   return layout.client.cx <= workArea.right - workArea.left && layout.client.cy <= workArea.bottom - workArea.top;
 }
 
+RECT KeptOnWorkArea(const RECT &window, const RECT &workArea) {
+  LONG width = window.right - window.left, height = window.bottom - window.top;
+  LONG left = std::max(std::min(window.left, workArea.right - width), workArea.left);
+  LONG top = std::max(std::min(window.top, workArea.bottom - height), workArea.top);
+  return {left, top, left + width, top + height};
+}
+
 int ClampZoom(int zoom) { return std::min(std::max(zoom, ZOOM_MIN), ZOOM_MAX); }
 
 int BoundedWheelTurn(int rest, int delta) {

@@ -71,6 +71,11 @@ ZoomLayout LayOutZoom(int zoom, int dpi, const RECT &frame1x, SIZE client1x, int
 // Whether the window, outer1x in size at 1x, fits a work area at zoom.
 bool ZoomFits(int zoom, int dpi, SIZE outer1x, const RECT &workArea);
 
+// The window's rectangle moved as little as it takes to lie within the work
+// area; one wider or taller than the work area starts at its left or top
+// edge. As it is when it lies within it already.
+RECT KeptOnWorkArea(const RECT &window, const RECT &workArea);
+
 // A zoom within ZOOM_MIN..ZOOM_MAX: the nearest one.
 int ClampZoom(int zoom);
 

@@ -101,13 +101,13 @@ void LayOut(HWND window, int zoom) {
     SetWindowPos(control.first, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  RECT outer, work = WorkArea(window);
+  RECT outer;
   GetWindowRect(window, &outer);
-  int width = base.outer.cx + layout.shift.cx, height = base.outer.cy + layout.shift.cy;
-  int left = outer.left + width > work.right ? work.right - width : outer.left;
-  int top = outer.top + height > work.bottom ? work.bottom - height : outer.top;
-  SetWindowPos(window, nullptr, left < work.left ? work.left : left, top < work.top ? work.top : top, width,
-               height, SWP_NOZORDER | SWP_NOACTIVATE);
+  outer.right = outer.left + base.outer.cx + layout.shift.cx;
+  outer.bottom = outer.top + base.outer.cy + layout.shift.cy;
+  RECT kept = KeptOnWorkArea(outer, WorkArea(window));
+  SetWindowPos(window, nullptr, kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   shownZoom = zoom;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
@@ -266,6 +266,14 @@ void EndScaleChange(HWND window) {
                outer.bottom - outer.top + wanted.cy - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   StartZoom(window);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void KeepOnWorkArea(HWND window) {
+  RECT outer;
+  if (!GetWindowRect(window, &outer)) return;
+  RECT kept = KeptOnWorkArea(outer, WorkArea(window));
+  if (!EqualRect(&kept, &outer))
+    SetWindowPos(window, nullptr, kept.left, kept.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void EndZoom() {

@@ -22,6 +22,11 @@
 // the largest zoom below it that fits the monitor).
 void StartZoom(HWND window);
 
+// Moves the window as little as it takes to lie within its monitor's work
+// area (a zoom kept from the last run or a large display scale can make it
+// larger than the place it was put at leaves room for).
+void KeepOnWorkArea(HWND window);
+
 // Releases what StartZoom made; the window is going.
 void EndZoom();
 

@@ -99,6 +99,24 @@ TEST(Zoom, WindowAndCanvasPixelsAnswerEachOther) {
   EXPECT_FALSE(InZoomView(four, {500, 100})) << "right edge exclusive";
 }
 
+// A window is moved only as far as it takes to lie within the work area;
+// one wider or taller than the work area starts at its left or top edge.
+TEST(Zoom, AWindowIsKeptOnTheWorkArea) {
+  const RECT work = {0, 0, 1024, 738};
+  struct Row {
+    RECT window, kept;
+  } rows[] = {
+      {{362, 284, 1002, 614}, {362, 284, 1002, 614}},   // the editor at 1x, as placed
+      {{362, 284, 1322, 914}, {64, 108, 1024, 738}},    // at 5x
+      {{-50, -50, 590, 280}, {0, 0, 640, 330}},         // placed on a screen smaller than itself
+      {{362, 284, 1631, 917}, {0, 105, 1269, 738}},     // wider than the work area
+  };
+  for (const Row &row : rows) {
+    RECT kept = KeptOnWorkArea(row.window, work);
+    EXPECT_TRUE(EqualRect(&kept, &row.kept)) << kept.left << ", " << kept.top;
+  }
+}
+
 TEST(Zoom, OneWheelMessageTakesAtMostTenNotches) {
   struct Row {
     int rest, delta, turn;
