@@ -14,11 +14,7 @@ set -euo pipefail
 program="$build/nigaoe"
 locate="$build/tests/window_locate.exe"
 out="$build/demo"
-if [ ! -f "$program/nigaoe.exe" ] || [ ! -f "$locate" ]; then
-  "$top/scripts/setup-deps.sh"
-  mkdir -p "$build"
-  configure_and_build --target nigaoe window_locate
-fi
+build_unless_there "$program/nigaoe.exe" "$locate"
 
 # A prefix of its own: its wineserver and every process in it belong to this
 # script alone, so stopping them touches no test running beside it.

@@ -1,7 +1,17 @@
 # Shared by the scripts that drive the real program with real input events
-# (demo.sh, portraits.sh). They set $locate (the window locator) and $out
-# (where a screenshot of a failure goes) before using these.
+# (demo.sh, portraits.sh, scales.sh). They set $locate (the window locator)
+# and $out (where a screenshot of a failure goes) before using these.
 
+build_unless_there() {  # build_unless_there <file>...: builds everything first when one is missing
+  local file
+  for file in "$@"; do
+    [ -f "$file" ] && continue
+    "$top/scripts/setup-deps.sh"
+    mkdir -p "$build"
+    configure_and_build
+    return
+  done
+}
 fail() {
   echo "$(basename "$0" .sh): $*" >&2
   import -window root "$out/failure.png" 2>/dev/null || true

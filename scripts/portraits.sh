@@ -19,11 +19,7 @@ locate="$build/tests/window_locate.exe"
 overview="$build/generated/part-library.bmp"
 out="$build/portraits"
 docs="$top/docs"
-if [ ! -f "$program/nigaoe.exe" ] || [ ! -f "$locate" ] || [ ! -f "$overview" ]; then
-  "$top/scripts/setup-deps.sh"
-  mkdir -p "$build"
-  configure_and_build
-fi
+build_unless_there "$program/nigaoe.exe" "$locate" "$overview"
 
 # A prefix of its own, so that stopping its wineserver touches nothing else.
 export WINEPREFIX="$build/portraits-wineprefix"

@@ -17,11 +17,7 @@ set -euo pipefail
 program="$build/nigaoe"
 locate="$build/tests/window_locate.exe"
 out="$build/scales"
-if [ ! -f "$program/nigaoe.exe" ] || [ ! -f "$locate" ]; then
-  "$top/scripts/setup-deps.sh"
-  mkdir -p "$build"
-  configure_and_build
-fi
+build_unless_there "$program/nigaoe.exe" "$locate"
 
 export WINEPREFIX="$build/scales-wineprefix"
 rm -rf "$out"

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "editor.h"
+#include "editor_fixture.h"
 #include "history.h"
 #include "render/render_fixtures.h"
 #include "text.h"
@@ -19,30 +20,14 @@
 
 namespace {
 
-class PortraitFileInEditor : public testing::Test {
+class PortraitFileInEditor : public EditorTest {
  protected:
   void SetUp() override {
-    ResetPortrait();
-    ClearHistory();
-    window_ = CreateEditorWindow(appInstance);
-    ASSERT_NE(window_, nullptr);
+    EditorTest::SetUp();
     folder_.Write("kao\\kao-5-001.bmp", 10, 10, [](int, int) { return BLACK; });
     folder_.Write("kao\\kao-3-001.bmp", 10, 6, [](int, int) { return BLACK; });
   }
-  void TearDown() override {
-    DestroyWindow(window_);
-    PumpMessages();
-    portraitFilePath.clear();
-    ClearHistory();
-    ResetPortrait();
-  }
-  std::wstring Title() const {
-    wchar_t title[128] = L"";
-    GetWindowTextW(window_, title, 128);
-    return title;
-  }
 
-  HWND window_ = nullptr;
   PartFolder folder_;
 };
 

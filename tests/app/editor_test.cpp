@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "editor_fixture.h"
 #include "custom_colours.h"
 #include "failure.h"
 #include "catalogue.h"
@@ -22,19 +23,8 @@
 
 namespace {
 
-class EditorWindow : public testing::Test {
+class EditorWindow : public EditorTest {
  protected:
-  void SetUp() override {
-    ResetPortrait();
-    window_ = CreateEditorWindow(appInstance);
-    ASSERT_NE(window_, nullptr);
-    PumpMessages();
-  }
-  void TearDown() override {
-    if (IsWindow(window_)) DestroyWindow(window_);
-    PumpMessages();
-    ResetPortrait();
-  }
   bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(window_, id)) != FALSE; }
   bool Checked(int id) const { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }
   std::string Text(int id) const {
@@ -43,8 +33,6 @@ class EditorWindow : public testing::Test {
     return text;
   }
   void Command(unsigned id) { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-
-  HWND window_ = nullptr;
 };
 
 TEST_F(EditorWindow, StartsWithHairAndPieceButtonsDisabledAndFrontChecked) {

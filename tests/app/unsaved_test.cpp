@@ -8,6 +8,7 @@
 
 #include "document.h"
 #include "editor.h"
+#include "editor_fixture.h"
 #include "history.h"
 #include "palette.h"
 #include "recovery.h"
@@ -25,31 +26,14 @@ int AnswerPrompt(HWND, const std::wstring &) {
   return promptAnswer;
 }
 
-class UnsavedWork : public testing::Test {
+class UnsavedWork : public EditorTest {
  protected:
   void SetUp() override {
-    ResetPortrait();
-    ClearHistory();
-    MarkPortraitSaved();
     prompts = 0;
-    window_ = CreateEditorWindow(appInstance);
-    ASSERT_NE(window_, nullptr);
+    EditorTest::SetUp();
     folder_.Write("kao\\kao-5-001.bmp", 10, 10, [](int, int) { return BLACK; });
   }
-  void TearDown() override {
-    if (IsWindow(window_)) DestroyWindow(window_);
-    PumpMessages();
-    portraitFilePath.clear();
-    ClearHistory();
-    ResetPortrait();
-    MarkPortraitSaved();
-  }
   void Command(unsigned id) { SendMessageA(window_, WM_COMMAND, id, 0); }
-  std::wstring Title() const {
-    wchar_t title[128] = L"";
-    GetWindowTextW(window_, title, 128);
-    return title;
-  }
   // The nose placed from the palette, as a click places it.
   void PlaceNose() {
     Command(IDC_CATEGORY_NOSE);
@@ -57,7 +41,6 @@ class UnsavedWork : public testing::Test {
     SendMessageA(window_, WM_LBUTTONUP, 0, 0);
   }
 
-  HWND window_ = nullptr;
   PartFolder folder_;
   ScopedSwap<SaveChangesAsker> asker_{askSaveChanges, AnswerPrompt};
   ScopedSwap<std::wstring> path_{portraitFilePath};

@@ -13,6 +13,7 @@
 #include "capture.h"
 #include "colour_picker.h"
 #include "commands.h"
+#include "editor_fixture.h"
 #include "editor.h"
 #include "history.h"
 #include "portrait.h"
@@ -124,20 +125,8 @@ TEST(Zoom, OneWheelMessageTakesAtMostTenNotches) {
   for (const Row &row : rows) EXPECT_EQ(BoundedWheelTurn(row.rest, row.delta), row.turn) << row.delta;
 }
 
-class ZoomedEditor : public testing::Test {
+class ZoomedEditor : public EditorTest {
  protected:
-  void SetUp() override {
-    ResetPortrait();
-    window_ = CreateEditorWindow(appInstance);
-    ASSERT_NE(window_, nullptr);
-    PumpMessages();
-  }
-  void TearDown() override {
-    if (IsWindow(window_)) DestroyWindow(window_);
-    PumpMessages();
-    ResetPortrait();
-    ClearHistory();
-  }
   void Command(unsigned id) { HandleEditorCommand(window_, id); PumpMessages(); }
   // The window's pixels inside the canvas frame, row by row.
   std::vector<std::uint8_t> ViewPixels() { return PixelsOf(CurrentZoomView().view); }
@@ -151,7 +140,6 @@ class ZoomedEditor : public testing::Test {
   }
 
   ScopedSwap<int> zoom_{editorZoom};
-  HWND window_ = nullptr;
 };
 
 void PlaceNose(const PartFolder &folder) {
