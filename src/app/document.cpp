@@ -150,12 +150,20 @@ std::wstring PhotoPathFrom(const std::string &file, const std::wstring &portrait
 }
 
 // Opens the photo a portrait file keeps, placed as it was; returns its name
-// when its file is gone (the portrait opens without it).
+// when its file is gone (the portrait opens without it). A portrait that
+// keeps no photo, or one that is gone, takes the photo before away: else
+// its next save would keep a photo it never had.
 std::wstring TakePhoto(HWND editor, const PortraitFilePhoto &photo, const std::wstring &portraitPath) {
-  if (photo.file.empty()) return std::wstring();
+  if (photo.file.empty()) {
+    if (!referencePhoto.path.empty()) CloseReferencePhoto(editor);
+    return std::wstring();
+  }
   std::wstring path = PhotoPathFrom(photo.file, portraitPath);
   DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return path;
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (!referencePhoto.path.empty()) CloseReferencePhoto(editor);
+    return path;
+  }
   if (OpenReferencePhoto(editor, path)) {
     referencePhoto.placement = {photo.x, photo.y, photo.scale};
     referencePhoto.strength = photo.strength;
@@ -289,18 +297,6 @@ int SavePortraitCommand(HWND editor, bool askName) {
   if (!askName && !portraitFilePath.empty()) return SavePortraitFile(editor, portraitFilePath);
   FileAnswer answer;
   return askFile(PortraitQuestion(editor, true), &answer) && SavePortraitFile(editor, answer.path);
-}
-
-void OpenStartFile(HWND editor, const wchar_t *commandLine) {
-  int count = 0;
-  wchar_t **arguments = CommandLineToArgvW(commandLine, &count);
-  if (!arguments) return;
-  if (count >= 2) {
-    wchar_t full[MAX_PATH * 4];
-    DWORD length = GetFullPathNameW(arguments[1], sizeof full / sizeof *full, full, nullptr);
-    OpenPortraitFile(editor, length > 0 && length < sizeof full / sizeof *full ? full : arguments[1]);
-  }
-  LocalFree(arguments);
 }
 
 std::wstring DroppedFilePath(HDROP drop) {

@@ -55,10 +55,6 @@ int SavePortraitFile(HWND editor, const std::wstring &path);
 int OpenPortraitCommand(HWND editor);
 int SavePortraitCommand(HWND editor, bool askName);
 
-// The file named as the program's first argument, opened after the editor
-// window (relative to the start directory); none, as the program has always
-// started, without an argument.
-void OpenStartFile(HWND editor, const wchar_t *commandLine);
 
 // The first file of a drop on the editor, which is then released; empty
 // when it names none.

@@ -4,6 +4,7 @@
 #include "editor.h"
 #include "recovery.h"
 #include "settings.h"
+#include "unsaved.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   appInstance = instance;

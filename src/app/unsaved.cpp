@@ -63,6 +63,19 @@ void NewPortrait(HWND editor) {
   RepaintEditor(editor);
 }
 
+void OpenStartFile(HWND editor, const wchar_t *commandLine) {
+  int count = 0;
+  wchar_t **arguments = CommandLineToArgvW(commandLine, &count);
+  if (!arguments) return;
+  if (count >= 2) {
+    wchar_t full[MAX_PATH * 4];
+    DWORD length = GetFullPathNameW(arguments[1], sizeof full / sizeof *full, full, nullptr);
+    if (ConfirmDiscardChanges(editor))
+      OpenPortraitFile(editor, length > 0 && length < sizeof full / sizeof *full ? full : arguments[1]);
+  }
+  LocalFree(arguments);
+}
+
 int OpenPortraitAsking(HWND editor) { return ConfirmDiscardChanges(editor) && OpenPortraitCommand(editor); }
 
 void OpenDroppedFile(HWND editor, HDROP drop) {

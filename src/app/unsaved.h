@@ -35,6 +35,12 @@ int OpenPortraitAsking(HWND editor);
 void OpenDroppedFile(HWND editor, HDROP drop);
 int OpenRecentFile(HWND editor, int index);
 
+// The file named as the program's first argument, opened after the editor
+// window (relative to the start directory) once work may be thrown away (a
+// portrait just restored after a crash); none, as the program has always
+// started, without an argument.
+void OpenStartFile(HWND editor, const wchar_t *commandLine);
+
 // The end of the Windows session asks first (WM_QUERYENDSESSION): returns
 // TRUE when the session may end.
 BOOL MayEndSession(HWND editor);

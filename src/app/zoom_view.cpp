@@ -188,6 +188,16 @@ void Enlarge(const Pixels24 &from, const RECT &area, int zoom, bool grid, Pixels
   }
 }
 
+// Gives the bold button the dialog's own font back, then deletes the bold
+// font, which no button holds any more.
+void ReleaseBoldFont() {
+  if (boldButton && IsWindow(base.window))
+    SendDlgItemMessageW(base.window, boldButton, WM_SETFONT, SendMessageW(base.window, WM_GETFONT, 0, 0), FALSE);
+  boldButton = 0;
+  if (boldFont) DeleteObject(boldFont);
+  boldFont = nullptr;
+}
+
 // The part the buttons edit now, or null: the front or back hair as the
 // radio says, the piece being edited for the other pieces.
 const PartSlot *EditedPart(HWND window) {
@@ -244,11 +254,7 @@ void StartZoom(HWND window) {
 void BeginScaleChange(HWND window) {
   if (!base.window) return;
   if (shownZoom != 1 || !CanvasInPlace(CurrentZoomView())) LayOut(window, 1);
-  if (boldButton)
-    SendDlgItemMessageW(window, boldButton, WM_SETFONT, SendMessageW(window, WM_GETFONT, 0, 0), FALSE);
-  boldButton = 0;
-  if (boldFont) DeleteObject(boldFont);
-  boldFont = nullptr;
+  ReleaseBoldFont();
   PostMessageW(window, WM_SCALE_CHANGED, 0, 0);
 }
 
@@ -278,10 +284,7 @@ void KeepOnWorkArea(HWND window) {
 
 void EndZoom() {
   copyCanvasPixels = CopyWindowPixels;
-  // The buttons keep the font only while the window lives.
-  if (boldFont) DeleteObject(boldFont);
-  boldFont = nullptr;
-  boldButton = 0;
+  ReleaseBoldFont();
   base = BaseLayout{};
   shownZoom = 1;
 }
@@ -411,7 +414,7 @@ Failure ComposeCanvasView(HWND window, HDC dc, const Pixels24 *framePixels) {
     IntersectClipRect(dc, zoom.view.left, zoom.view.top, zoom.view.right, zoom.view.bottom);
     BitBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, enlarged.dc, 0, 0,
            SRCCOPY);
-    DrawEditedOutline(window, dc, zoom);
+    if (zoom.zoom >= OUTLINE_ZOOM_MIN) DrawEditedOutline(window, dc, zoom);
     RestoreDC(dc, saved);
     CloseFrame(&enlarged);
   }

@@ -44,9 +44,12 @@ bool OpenClipboardWaiting(HWND owner) {
 int CopyCanvasImage(HWND editor) {
   CanvasImage scaled;
   std::vector<std::uint8_t> png;
-  Failure failure = {};
-  if (!ScaledCanvasImage(editor, exportOptions.scale, &scaled, &failure) ||
-      !PngFileOf(scaled, exportOptions.transparent, &png, &failure)) {
+  Failure failure = {}, drawn = {};
+  if (!ScaledCanvasImage(editor, exportOptions.scale, &scaled, &drawn)) {
+    ShowFailure(editor, drawn);
+    return 0;
+  }
+  if (!PngFileOf(scaled, exportOptions.transparent, &png, &failure)) {
     ShowFailure(editor, failure);
     return 0;
   }
@@ -64,6 +67,9 @@ int CopyCanvasImage(HWND editor) {
   }
   if (dib) GlobalFree(dib);
   if (pngBlock) GlobalFree(pngBlock);
-  if (!done) ShowFailure(editor, TEXT_NOT_COPIED, CAPTION_CLIPBOARD);
+  if (!done)
+    ShowFailure(editor, TEXT_NOT_COPIED, CAPTION_CLIPBOARD);
+  else if (drawn.text)  // copied without a part that could not be drawn
+    ShowFailure(editor, drawn);
   return done;
 }

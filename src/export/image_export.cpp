@@ -24,12 +24,19 @@ int WriteCanvasImage(HWND editor, const std::wstring &path, ImageFormat format, 
                      Failure *failure) {
   CanvasImage scaled;
   std::vector<std::uint8_t> bytes;
-  if (!ScaledCanvasImage(editor, options.scale, &scaled, failure)) return 0;
+  Failure drawn = {};
+  if (!ScaledCanvasImage(editor, options.scale, &scaled, &drawn)) {
+    NoteFailure(failure, drawn.text, drawn.caption);
+    return 0;
+  }
   if (format == IMAGE_BMP)
     bytes = BmpFileOf(scaled);
   else if (!PngFileOf(scaled, options.transparent, &bytes, failure))
     return 0;
-  return WriteFileReplacing(path, bytes.data(), static_cast<DWORD>(bytes.size()), failure);
+  if (!WriteFileReplacing(path, bytes.data(), static_cast<DWORD>(bytes.size()), failure)) return 0;
+  // Written without a part that could not be drawn: that is told as well.
+  NoteFailure(failure, drawn.text, drawn.caption);
+  return 1;
 }
 
 ImageFormat ChosenImageFormat(const std::wstring &path, int filterIndex) {
@@ -54,6 +61,6 @@ void ExportCanvasImage(HWND editor, const std::wstring &proposedStem) {
   FileAnswer answer;
   if (!askFile(question, &answer)) return;
   Failure failure = {};
-  if (!WriteCanvasImage(editor, answer.path, ChosenImageFormat(answer.path, answer.filterIndex), options, &failure))
-    ShowFailure(editor, failure);
+  WriteCanvasImage(editor, answer.path, ChosenImageFormat(answer.path, answer.filterIndex), options, &failure);
+  if (failure.text) ShowFailure(editor, failure);
 }

@@ -14,7 +14,9 @@ enum ImageFormat { IMAGE_PNG, IMAGE_BMP };
 
 // Writes the canvas as a picture file at path (through a temporary file, so
 // that a failure leaves no half-written file and an earlier file as it
-// was). Returns 1 when written; 0 with why kept in *failure.
+// was). Returns 1 when written; 0 with why kept in *failure. Written
+// without a part that could not be drawn, it returns 1 with that part's
+// failure kept, for the caller to show as well.
 int WriteCanvasImage(HWND editor, const std::wstring &path, ImageFormat format, const ExportOptions &options,
                      Failure *failure);
 

@@ -117,7 +117,7 @@ const int PHOTO_SINCE = 2;
 // (\\host or //host), so that a file someone sent cannot make the editor
 // reach another machine.
 bool IsPhotoFileName(const std::string &file) {
-  if (file.empty() || file.size() > PORTRAIT_LINE_MAX) return false;
+  if (file.empty() || file.size() > PORTRAIT_LINE_MAX - std::strlen("photo ")) return false;
   if ((file[0] == '\\' || file[0] == '/') && file.size() > 1 && (file[1] == '\\' || file[1] == '/')) return false;
   for (unsigned char c : file)
     if (c < 0x20) return false;
@@ -345,8 +345,10 @@ std::string WritePortraitText(const PortraitFileContent &content) {
     WritePart(parts, ("piece " + std::to_string(piece)).c_str(), state.pieces[piece], state.pieceFlipped[piece],
               content.pieceFiles[piece], &version);
   std::string photo;
+  // A photo the file could not name (on another machine, or a name too long
+  // for its line) is left out: its reader would refuse the whole portrait.
   const PortraitFilePhoto &kept = content.photo;
-  if (!kept.file.empty()) {
+  if (IsPhotoFileName(kept.file)) {
     char place[96];
     std::snprintf(place, sizeof place, "photo-place %d %d %d %d %d\n", kept.x, kept.y, kept.scale, kept.strength,
                   kept.shown ? 1 : 0);

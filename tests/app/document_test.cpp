@@ -83,6 +83,7 @@ TEST_F(PortraitFileInEditor, ASavedPortraitOpensAgainAsOneChangeWithMissingParts
 
 TEST_F(PortraitFileInEditor, AFileThatIsNoWholePortraitLeavesThePortraitAndSaysWhy) {
   Place(LayerTable[CAT_NOSE], "kao\\kao-5-001.bmp", MODE_SINGLE, 7, 30);
+  MarkPortraitSaved();  // nothing to ask about before the start file
   PortraitState before = CurrentPortrait();
   const std::string good = "nigaoe-portrait 1\ncanvas 40 45 80 100\ncurrent-piece 0\nlayer nose\n"
                            "file kao\\kao-5-001.bmp\nmode single\nposition 1 2\nsize 3 4\nangle 0\ncolour #000000\n";

@@ -14,6 +14,7 @@
 #include "compositor.h"
 #include "render/render_fixtures.h"
 #include "text.h"
+#include "texts.h"
 
 namespace {
 
@@ -206,6 +207,17 @@ TEST(ImageExport, TheProposalIsThePortraitsNameAndTheNameSaysTheFormat) {
               c.start);
   }
   EXPECT_TRUE(failures.entries().empty());
+  // A part that cannot be drawn: the picture is written without it, and that is told.
+  folder.Write("kao\\p.bmp", 20, 20, [](int, int) { return BLACK; });
+  PartSlot &nose = LayerTable[CAT_NOSE];
+  std::strcpy(nose.path, "kao\\p.bmp");
+  nose.mode = MODE_SINGLE, nose.width = nose.height = 16000;
+  answered = SystemText((out / "c.png").c_str());
+  ExportCanvasImage(shown.window(), L"");
+  EXPECT_FALSE(ReadFileBytes(out / "c.png").empty());
+  ASSERT_EQ(failures.entries().size(), 1u);
+  EXPECT_EQ(failures.entries()[0].text, TEXT_NO_DIB);
+  ResetPortrait();
 }
 
 TEST(ImageExport, TheFormatFollowsTheNameThenTheChosenType) {

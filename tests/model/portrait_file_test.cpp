@@ -72,9 +72,15 @@ TEST(PortraitFile, EveryFieldOfAFullPortraitComesBackAsItWas) {
     ExpectSame(read, written);
   }
 
-  // Parts never chosen are left out, and come back so.
+  // Parts never chosen are left out, and come back so; so is a photo the
+  // file could not name, which its reader would refuse.
   PortraitFileContent empty{};
   empty.state.canvas[2] = 80;
+  PortraitFileContent unnamed = empty;
+  for (const std::string &photo : {std::string("\\\\host\\face.png"), std::string(PORTRAIT_LINE_MAX, 'a')}) {
+    unnamed.photo = {photo, 0, 0, 100, 50, true};
+    EXPECT_EQ(WritePortraitText(unnamed), WritePortraitText(empty));
+  }
   text = WritePortraitText(empty);
   EXPECT_EQ(text, "nigaoe-portrait 1\ncanvas 0 0 80 0\ncurrent-piece 0\nend\n");
   PortraitFileContent read = written;
