@@ -12,14 +12,6 @@ namespace {
 
 bool waiting;
 
-// A point the canvas shows, and its canvas pixel.
-bool CanvasPointAt(int x, int y, POINT *pixel) {
-  if (!ShowsCanvas(x, y)) return false;
-  *pixel = CanvasPixelAt(x, y);
-  RECT canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
-  return PtInRect(&canvas, *pixel) != FALSE;
-}
-
 }  // namespace
 
 void ToggleColourPicker() { waiting = !waiting; }
@@ -31,7 +23,7 @@ bool ColourPickerWaiting() { return waiting; }
 bool PickColourAt(HWND window, int x, int y) {
   waiting = false;
   POINT pixel;
-  if (!CanvasPointAt(x, y, &pixel)) return false;
+  if (!CanvasPixelShownAt(x, y, &pixel)) return false;
   COLORREF colour, shown;
   Failure failure = {};
   // The photo's own colour where it shows through no part; else the
@@ -50,7 +42,7 @@ bool PickColourAt(HWND window, int x, int y) {
 
 bool SetPickerCursor(int x, int y) {
   POINT pixel;
-  if (!waiting || !CanvasPointAt(x, y, &pixel)) return false;
+  if (!waiting || !CanvasPixelShownAt(x, y, &pixel)) return false;
   SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_CROSS)));
   return true;
 }

@@ -318,14 +318,18 @@ std::wstring ProgramCaption(HWND editor) {
   return caption;
 }
 
-std::wstring PortraitName() {
-  return portraitFilePath.empty() ? ProgramText(TEXT_UNTITLED) : NameOf(portraitFilePath);
+std::wstring PortraitName(const std::wstring &path) {
+  return path.empty() ? ProgramText(TEXT_UNTITLED) : NameOf(path);
 }
+
+namespace {
 
 std::wstring EditorTitle(const std::wstring &caption, const std::wstring &path, bool changed) {
   std::wstring title = path.empty() ? caption : NameOf(path) + L" - " + caption;
   return changed ? L"*" + title : title;
 }
+
+}  // namespace
 
 void ShowEditorTitle(HWND editor) {
   std::wstring title = EditorTitle(ProgramCaption(editor), portraitFilePath, PortraitChanged());

@@ -64,11 +64,10 @@ std::wstring DroppedFilePath(HDROP drop);
 // once there is a file, and a * in front while the portrait has changes
 // not saved.
 void ShowEditorTitle(HWND editor);
-std::wstring EditorTitle(const std::wstring &caption, const std::wstring &path, bool changed);
 
-// The portrait's name for the user: its file's name, or 無題 before there is
-// a file.
-std::wstring PortraitName();
+// The name the user knows a portrait by: its file's name (path, the
+// portrait's own file unless told), or 無題 before there is a file.
+std::wstring PortraitName(const std::wstring &path = portraitFilePath);
 
 // The program's caption, as the editor's template gives it.
 std::wstring ProgramCaption(HWND editor);

@@ -88,22 +88,26 @@ void FocusCategoryButton(HWND window) {
     SetFocus(GetDlgItem(window, IDC_CATEGORY_BASE + (currentCategory > 0 ? currentCategory : CAT_FACE)));
 }
 
-bool ApplyEditCommand(HWND window, unsigned id) {
+namespace {
+
+// Carries out an edit command of the buttons (and keys) and repaints as it
+// needs; any other id does nothing.
+void ApplyEditCommand(HWND window, unsigned id) {
   if (IsPartCommand(id)) {
     ApplyPartCommand(id, BackHairChecked(window));
     RepaintEditor(window);
-    return true;
+    return;
   }
   if (IsBaseCommand(id)) {
     if (ApplyBaseCommand(id)) RepaintEditor(window);
-    return true;
+    return;
   }
   if (id > IDC_CATEGORY_BASE && id <= IDC_CATEGORY_GLASSES) {
     ChooseCategory(id - IDC_CATEGORY_BASE);
     RepaintEditor(window);
     ShowCategoryControls(window);
     FocusCategoryButton(window);
-    return true;
+    return;
   }
   switch (id) {
     case IDC_OFF:
@@ -134,11 +138,12 @@ bool ApplyEditCommand(HWND window, unsigned id) {
       ShowPreviousPage();
       break;
     default:
-      return false;
+      return;
   }
   RepaintEditor(window);
-  return true;
 }
+
+}  // namespace
 
 void RunEditCommand(HWND window, unsigned id) {
   PortraitState before = CurrentPortrait();

@@ -37,10 +37,7 @@ void ShowCategoryControls(HWND window);
 // works by keys.
 void FocusCategoryButton(HWND window);
 
-// Carries out an edit command of the buttons (and keys) and repaints as it
-// needs. Returns false, doing nothing, for any other id.
-bool ApplyEditCommand(HWND window, unsigned id);
-
-// An edit command as one change that undo takes back (or none, when the
+// An edit command of the buttons (and keys), carried out and repainted as
+// it needs, as one change that undo takes back (or none, when the
 // portrait stayed as it was).
 void RunEditCommand(HWND window, unsigned id);

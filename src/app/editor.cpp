@@ -14,6 +14,7 @@
 #include "edit_rules.h"
 #include "editor_window.h"
 #include "failure.h"
+#include "file_io.h"
 #include "frame.h"
 #include "history.h"
 #include "paint_failure.h"
@@ -37,10 +38,6 @@ namespace {
 
 HACCEL editorKeys;
 
-bool FolderThere(const std::wstring &path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 }  // namespace
 
@@ -60,10 +57,10 @@ int ReadStartDirectory() {
   wchar_t program[MAX_PATH + 1] = L"";
   DWORD programLength = GetModuleFileNameW(nullptr, program, MAX_PATH + 1);
   wchar_t *name = programLength > 0 && programLength <= MAX_PATH ? std::wcsrchr(program, L'\\') : nullptr;
-  if (name && !FolderThere(SystemText(BasePath("kao").c_str()))) {
+  if (name && !IsFolder(SystemText(BasePath("kao").c_str()))) {
     *name = L'\0';
     char folder[DIR_PATH_SIZE];
-    if (FolderThere(std::wstring(program) + L"\\kao") && ToSystemText(program, folder, sizeof folder))
+    if (IsFolder(std::wstring(program) + L"\\kao") && ToSystemText(program, folder, sizeof folder))
       lstrcpynA(baseDir, folder, sizeof baseDir);
   }
   return 1;
@@ -171,9 +168,7 @@ namespace {
 void ExcludeControls(HWND window, HDC dc) {
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsWindowVisible(child)) continue;
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
+    RECT r = ChildRect(window, child);
     if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ETCHEDFRAME) {
       int edge = GetSystemMetrics(SM_CXEDGE);
       ExcludeClipRect(dc, r.left, r.top, r.right, r.top + edge);

@@ -23,6 +23,13 @@ void RepaintRects(HWND window, const RECT *rects, int count) {
   DeleteObject(region);
 }
 
+RECT ChildRect(HWND window, HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
+  return r;
+}
+
 HBRUSH DialogBackground(HWND window, HDC dc) {
   return reinterpret_cast<HBRUSH>(
       DefWindowProcW(window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));

@@ -15,6 +15,9 @@ void RepaintEditor(HWND window);
 // controls, before returning.
 void RepaintRects(HWND window, const RECT *rects, int count);
 
+// A child window's rectangle in window's client pixels.
+RECT ChildRect(HWND window, HWND child);
+
 // The brush the dialog's own erase paints its background with (the
 // system's: not to be deleted).
 HBRUSH DialogBackground(HWND window, HDC dc);

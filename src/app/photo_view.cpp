@@ -1,5 +1,6 @@
 #include "photo_view.h"
 
+#include "compositor.h"
 #include "editor_window.h"
 #include "failure.h"
 #include "file_dialog.h"
@@ -33,11 +34,9 @@ bool altGestureTaken;  // Alt was held for a drag or a turn of the photo
 
 bool PhotoOnShow() { return !referencePhoto.path.empty() && referencePhoto.shown && photoImage.width > 0; }
 
-RECT CanvasRect() { return {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight}; }
-
 // The canvas repainted where it shows: the photo lies on nothing else.
 void RepaintCanvas(HWND window) {
-  RECT shown = ShownRectOfCanvas(CanvasRect());
+  RECT shown = ShownRectOfCanvas(CanvasBounds());
   RepaintRects(window, &shown, 1);
 }
 
@@ -66,14 +65,6 @@ void AskAndOpenPhoto(HWND window) {
                                                        : FolderOf(referencePhoto.path)};
   FileAnswer answer;
   if (askFile(question, &answer)) OpenReferencePhoto(window, answer.path);
-}
-
-// Whether client point (x, y) shows a canvas pixel of the canvas itself.
-bool OnCanvas(int x, int y, POINT *pixel) {
-  if (!ShowsCanvas(x, y)) return false;
-  *pixel = CanvasPixelAt(x, y);
-  RECT canvas = CanvasRect();
-  return PtInRect(&canvas, *pixel) != FALSE;
 }
 
 }  // namespace
@@ -143,12 +134,12 @@ void ShowPhotoMenu(HMENU menu) {
 
 bool PhotoPixelAt(POINT canvasPixel, COLORREF *colour, COLORREF *own) {
   if (!PhotoOnShow()) return false;
-  return ShownPhotoColour(shownPhoto, CanvasRect(), canvasPixel, colour, own);
+  return ShownPhotoColour(shownPhoto, CanvasBounds(), canvasPixel, colour, own);
 }
 
 bool BeginPhotoDrag(HWND window, int x, int y) {
   POINT pixel;
-  if (!PhotoOnShow() || !OnCanvas(x, y, &pixel)) return false;
+  if (!PhotoOnShow() || !CanvasPixelShownAt(x, y, &pixel)) return false;
   photoDrag = {true, window, pixel, referencePhoto.placement, {x, y}, false};
   altGestureTaken = true;
   SetCapture(window);

@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "colour_match.h"
 #include "custom_colours.h"
+#include "editor_window.h"
 #include "paint_failure.h"
 #include "part_file.h"
 #include "portrait.h"
@@ -101,9 +102,7 @@ void DrawLockMarks(HWND window, HDC dc) {
     if (!LockableCategory(category) || !CategoryLocked[category]) continue;
     HWND button = GetDlgItem(window, IDC_CATEGORY_BASE + category);
     if (!button) continue;
-    RECT r;
-    GetWindowRect(button, &r);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
+    RECT r = ChildRect(window, button);
     // Centred above the button, in the dialog's margin; never above the
     // client area's top.
     int left = (r.left + r.right - width) / 2, top = r.top - height - 1;

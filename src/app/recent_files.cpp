@@ -4,11 +4,17 @@
 
 FileList recentFiles;
 
+namespace {
+
+// Whether two paths name the same file as Windows compares names: ignoring
+// case.
 bool SamePath(const std::wstring &a, const std::wstring &b) {
   // The file system's own comparison: ordinal, upper-casing both.
   return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
                               TRUE) == CSTR_EQUAL;
 }
+
+}  // namespace
 
 FileList WithoutRecentFile(FileList list, const std::wstring &path) {
   FileList kept;

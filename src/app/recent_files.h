@@ -15,10 +15,6 @@ typedef std::vector<std::wstring> FileList;
 // The list shown; the settings file's at start.
 extern FileList recentFiles;
 
-// Whether two paths name the same file as Windows compares names: ignoring
-// case.
-bool SamePath(const std::wstring &a, const std::wstring &b);
-
 // list with path at its front, any other entry for the same file dropped,
 // and at most RECENT_FILES_MAX entries (the oldest go).
 FileList WithRecentFile(FileList list, const std::wstring &path);

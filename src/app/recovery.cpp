@@ -117,9 +117,7 @@ std::wstring RecoveryFolder() {
     if (folder.empty()) return folder;
   }
   CreateDirectoryW(folder.c_str(), nullptr);
-  DWORD attributes = GetFileAttributesW(folder.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return std::wstring();
-  return folder;
+  return IsFolder(folder) ? folder : std::wstring();
 }
 
 void StartRecovery(HWND editor) {
@@ -136,18 +134,21 @@ void StartRecovery(HWND editor) {
 
 void KeepRecovery() {
   if (!ownClaim) return;
+  // Most ticks find nothing new: they touch no file.
+  bool changed = PortraitChanged();
+  PortraitState now = CurrentPortrait();
+  if (!changed && !fileWritten) return;
+  if (changed && fileWritten && SamePortrait(now, written) && now.currentPiece == written.currentPiece &&
+      writtenPath == portraitFilePath)
+    return;
   std::wstring folder = RecoveryFolder();
   if (folder.empty()) return;
   std::wstring file = folder + L"\\" + ownName;
-  if (!PortraitChanged()) {
-    if (fileWritten) DeleteFileW(file.c_str());
+  if (!changed) {
+    DeleteFileW(file.c_str());
     fileWritten = false;
     return;
   }
-  PortraitState now = CurrentPortrait();
-  if (fileWritten && SamePortrait(now, written) && now.currentPiece == written.currentPiece &&
-      writtenPath == portraitFilePath)
-    return;
   if (!WriteQuietly(file, RecoveryText(portraitFilePath, PortraitText()))) return;
   written = now;
   writtenPath = portraitFilePath;
@@ -188,7 +189,7 @@ int OfferRecovery(HWND editor) {
       CloseHandle(claim);
       continue;
     }
-    int restored = askRecover(editor, path.empty() ? ProgramText(TEXT_UNTITLED) : NameOf(path)) == IDYES;
+    int restored = askRecover(editor, PortraitName(path)) == IDYES;
     if (restored) TakePortrait(editor, state, path, false, photo);
     DeleteFileW(file.c_str());
     CloseHandle(claim);

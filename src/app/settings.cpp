@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "file_dialog.h"
+#include "file_io.h"
 #include "image_export.h"
 #include "recent_files.h"
 #include "photo.h"
@@ -43,11 +44,6 @@ int NumberIn(const std::wstring &text, int low, int high, int fallback) {
   return number >= low && number <= high ? number : fallback;
 }
 
-bool IsFolder(const std::wstring &path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // A readable file of a settings file's size: not a folder, not huge.
 bool IsSettingsSized(const std::wstring &path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
@@ -78,8 +74,9 @@ bool MakeUnicodeFile(const std::wstring &path) {
   return CloseHandle(file) && done;
 }
 
-}  // namespace
-
+// Whether text can be a path the program keeps: absolute (a drive's or a
+// network share's), shorter than SETTINGS_PATH_MAX, without control
+// characters or characters no Windows path holds.
 bool IsKeepablePath(const std::wstring &text) {
   if (text.size() < 3 || text.size() >= SETTINGS_PATH_MAX) return false;
   bool drive = ((text[0] | 0x20) >= L'a' && (text[0] | 0x20) <= L'z') && text[1] == L':' && text[2] == L'\\';
@@ -90,6 +87,8 @@ bool IsKeepablePath(const std::wstring &text) {
       return false;
   return true;
 }
+
+}  // namespace
 
 void ReadSettings() {
   if (settingsFolder.empty() || !IsSettingsSized(SettingsFile())) return;

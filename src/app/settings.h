@@ -33,11 +33,6 @@ extern std::wstring lastFolders[FOLDER_KINDS];
 // Paths in the settings are shorter than this, in characters.
 const int SETTINGS_PATH_MAX = 1024;
 
-// Whether text can be a path the program keeps: absolute (a drive's or a
-// network share's), shorter than SETTINGS_PATH_MAX, without control
-// characters or characters no Windows path holds.
-bool IsKeepablePath(const std::wstring &text);
-
 // Points settingsFolder at the user's roaming application data (its Nigaoe
 // folder) and reads the settings: the program's start.
 void UseProgramSettings();

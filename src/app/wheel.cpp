@@ -1,7 +1,9 @@
 #include "wheel.h"
 
+#include "compositor.h"
 #include "drag.h"
 #include "edit_commands.h"
+#include "editor_window.h"
 #include "photo_view.h"
 #include "portrait.h"
 #include "resource.h"
@@ -14,9 +16,7 @@ int wheelRest;  // a partial notch carried to the next turn
 // Over the canvas's frame or the canvas itself (a widened base reaches
 // beyond the frame).
 bool OverCanvas(HWND window, POINT client) {
-  RECT frame, canvas = ShownRectOfCanvas({canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight});
-  GetWindowRect(GetDlgItem(window, IDC_CANVAS_FRAME), &frame);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
+  RECT frame = ChildRect(window, GetDlgItem(window, IDC_CANVAS_FRAME)), canvas = ShownRectOfCanvas(CanvasBounds());
   return PtInRect(&frame, client) || PtInRect(&canvas, client);
 }
 

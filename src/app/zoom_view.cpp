@@ -52,13 +52,6 @@ int DialogDpi(HWND window) {
   return UsableDpi(MulDiv(-look.lfHeight, POINTS_PER_INCH, EDITOR_FONT_POINTS));
 }
 
-RECT ChildRect(HWND window, HWND child) {
-  RECT r;
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
-  return r;
-}
-
 RECT WorkArea(HWND window) {
   MONITORINFO info = {};
   info.cbSize = sizeof info;
@@ -110,6 +103,15 @@ void LayOut(HWND window, int zoom) {
                SWP_NOZORDER | SWP_NOACTIVATE);
   shownZoom = zoom;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// The window laid out at zoom, the zoom kept with the settings; nothing
+// when it is the zoom on show.
+void ShowZoom(HWND window, int zoom) {
+  if (zoom == shownZoom) return;
+  LayOut(window, zoom);
+  editorZoom = zoom;
+  WriteSettings();
 }
 
 // The 1x picture of a rectangle of canvas pixels: the dialog's background,
@@ -170,7 +172,7 @@ void Faint(unsigned char *pixel) {
 // grid, a faint line along the top and left of every block of the canvas.
 // Each row of blocks is made once and copied down.
 void Enlarge(const Pixels24 &from, const RECT &area, int zoom, bool grid, Pixels24 &to) {
-  RECT canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
+  RECT canvas = CanvasBounds();
   for (int y = 0; y < to.height; y += zoom) {
     int sy = area.top + y / zoom;
     bool lined = grid && sy >= canvas.top && sy < canvas.bottom;
@@ -300,8 +302,15 @@ bool ShowsCanvas(int x, int y) {
   return CanvasInPlace(zoom) || InZoomView(zoom, {x, y});
 }
 
+bool CanvasPixelShownAt(int x, int y, POINT *pixel) {
+  if (!ShowsCanvas(x, y)) return false;
+  *pixel = CanvasPixelAt(x, y);
+  RECT canvas = CanvasBounds();
+  return PtInRect(&canvas, *pixel) != FALSE;
+}
+
 bool CanvasColourAt(HWND window, POINT canvasPixel, COLORREF *colour, Failure *failure) {
-  RECT canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
+  RECT canvas = CanvasBounds();
   if (canvasPixel.x < 0 || canvasPixel.y < 0 || !PtInRect(&canvas, canvasPixel)) return false;
   HDC windowDC = GetDC(window);
   if (!windowDC) {
@@ -350,10 +359,7 @@ bool HandleViewCommand(HWND window, unsigned id) {
   } else {
     return false;
   }
-  if (zoom < ZOOM_MIN || zoom > ZOOM_MAX || zoom == shownZoom || !Fits(zoom)) return true;
-  LayOut(window, zoom);
-  editorZoom = zoom;
-  WriteSettings();
+  if (zoom >= ZOOM_MIN && zoom <= ZOOM_MAX && Fits(zoom)) ShowZoom(window, zoom);
   return true;
 }
 
@@ -371,16 +377,18 @@ void ShowViewMenu(HMENU menu) {
 
 void ZoomByWheel(HWND window, int delta) {
   zoomWheelRest = BoundedWheelTurn(zoomWheelRest, delta);
-  for (; zoomWheelRest >= WHEEL_DELTA; zoomWheelRest -= WHEEL_DELTA) HandleViewCommand(window, IDC_ZOOM_IN);
-  for (; zoomWheelRest <= -WHEEL_DELTA; zoomWheelRest += WHEEL_DELTA) HandleViewCommand(window, IDC_ZOOM_OUT);
+  int notches = zoomWheelRest / WHEEL_DELTA;
+  zoomWheelRest -= notches * WHEEL_DELTA;
+  // The whole turn laid out once: as far as it goes that the monitor holds.
+  int zoom = ClampZoom(shownZoom + notches);
+  while (zoom > shownZoom && !Fits(zoom)) --zoom;
+  ShowZoom(window, zoom);
 }
 
 Failure DrawPaletteInView(HWND window, HDC dc) {
   ZoomLayout layout = LayoutAt(shownZoom);
   // Thumbnails spill over their cells, but not out of the palette's frame.
-  RECT frame;
-  GetWindowRect(GetDlgItem(window, IDC_PALETTE_FRAME), &frame);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&frame), 2);
+  RECT frame = ChildRect(window, GetDlgItem(window, IDC_PALETTE_FRAME));
   InflateRect(&frame, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
   OffsetRect(&frame, -layout.shift.cx, -layout.shift.cy);
   POINT old;

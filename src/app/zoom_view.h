@@ -51,6 +51,10 @@ ZoomView CurrentZoomView();
 POINT CanvasPixelAt(int x, int y);
 bool ShowsCanvas(int x, int y);
 
+// Whether client point (x, y) shows a pixel of the canvas itself (not the
+// window around it), and that canvas pixel.
+bool CanvasPixelShownAt(int x, int y, POINT *pixel);
+
 // The colour a picker takes at canvasPixel, a pixel of the canvas (false,
 // with nothing written, for one off the canvas or a frame that cannot be
 // made, kept in *failure): the portrait's, from a 1x picture composed off

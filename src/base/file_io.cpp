@@ -27,6 +27,11 @@ bool IsReadOnlyFile(const std::wstring &path) {
 
 }  // namespace
 
+bool IsFolder(const std::wstring &path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 WholeFileRead ReadWholeFile(const std::wstring &path, DWORD maxBytes, std::string *bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);

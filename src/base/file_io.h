@@ -15,6 +15,9 @@ enum WholeFileRead { WHOLE_FILE_READ, WHOLE_FILE_UNREADABLE, WHOLE_FILE_TOO_LARG
 // not read, and *bytes is then of no use.
 WholeFileRead ReadWholeFile(const std::wstring &path, DWORD maxBytes, std::string *bytes);
 
+// Whether path names a folder that is there.
+bool IsFolder(const std::wstring &path);
+
 // The name a file is written under before it takes path's place: number
 // behind a fixed stem, in path's folder. Empty when it does not fit the
 // platform's path limit.

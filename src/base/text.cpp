@@ -18,9 +18,9 @@ std::wstring Widen(UINT codePage, const char *text) {
 std::wstring ProgramText(const char *text) { return Widen(PROGRAM_CODE_PAGE, text); }
 
 std::string ToProgramText(const std::wstring &text) {
-  int size = WideCharToMultiByte(932, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  int size = WideCharToMultiByte(PROGRAM_CODE_PAGE, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
   std::string program(size > 0 ? size : 1, '\0');
-  if (size <= 0 || !WideCharToMultiByte(932, 0, text.c_str(), -1, &program[0], size, nullptr, nullptr)) return "";
+  if (size <= 0 || !WideCharToMultiByte(PROGRAM_CODE_PAGE, 0, text.c_str(), -1, &program[0], size, nullptr, nullptr)) return "";
   program.resize(size - 1);
   return program;
 }

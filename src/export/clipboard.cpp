@@ -31,6 +31,8 @@ HGLOBAL ClipboardBlock(const void *data, std::size_t size) {
 const int CLIPBOARD_TRIES = 10;
 const DWORD CLIPBOARD_RETRY_MS = 50;
 
+}  // namespace
+
 bool OpenClipboardWaiting(HWND owner) {
   for (int attempt = 1;; ++attempt) {
     if (OpenClipboard(owner)) return true;
@@ -38,8 +40,6 @@ bool OpenClipboardWaiting(HWND owner) {
     Sleep(CLIPBOARD_RETRY_MS);
   }
 }
-
-}  // namespace
 
 int CopyCanvasImage(HWND editor) {
   CanvasImage scaled;

@@ -49,7 +49,9 @@ UINT_PTR CALLBACK TypeChangeHook(HWND hook, UINT message, WPARAM, LPARAM lParam)
   const FileQuestion *question = reinterpret_cast<const FileQuestion *>(note->lpOFN->lCustData);
   int type = static_cast<int>(note->lpOFN->nFilterIndex);
   if (type < 1) return 0;
-  const wchar_t *extension = question->typeExtensions[type - 1];
+  const wchar_t *extension = nullptr;
+  for (int i = 0; !extension && question->typeExtensions[i]; ++i)
+    if (i == type - 1) extension = question->typeExtensions[i];
   if (!extension) return 0;
   HWND dialog = GetParent(hook);
   std::vector<wchar_t> name(PRESETS[question->preset].bufferSize, L'\0');

@@ -32,8 +32,9 @@ struct FileQuestion {
   std::wstring name;                // proposed file name (or path); may be empty
   std::wstring folder;              // folder the dialog opens in; may be empty
   FileDialogPreset preset = DIALOG_FILES;
-  // With a list of each filter pair's extension (without the dot), choosing
-  // a file type gives the name in the box and the default that extension.
+  // With a list of each filter pair's extension (without the dot), ended by
+  // a null, choosing a file type gives the name in the box and the default
+  // that extension.
   const wchar_t *const *typeExtensions = nullptr;
 };
 

@@ -15,8 +15,8 @@
 namespace {
 
 // Each filter pair's extension, in TEXT_EXPORT_FILTER's order (IMAGE_PNG,
-// IMAGE_BMP).
-const wchar_t *const TYPE_EXTENSIONS[] = {L"png", L"bmp"};
+// IMAGE_BMP), and the end of the list.
+const wchar_t *const TYPE_EXTENSIONS[] = {L"png", L"bmp", nullptr};
 
 }  // namespace
 
@@ -40,9 +40,10 @@ int WriteCanvasImage(HWND editor, const std::wstring &path, ImageFormat format, 
 }
 
 ImageFormat ChosenImageFormat(const std::wstring &path, int filterIndex) {
-  std::wstring extension = path.size() >= 4 ? path.substr(path.size() - 4) : std::wstring();
-  if (lstrcmpiW(extension.c_str(), L".bmp") == 0) return IMAGE_BMP;
-  if (lstrcmpiW(extension.c_str(), L".png") == 0) return IMAGE_PNG;
+  std::size_t dot = path.find_last_of(L".\\/");
+  if (dot != std::wstring::npos && path[dot] == L'.')
+    for (ImageFormat format : {IMAGE_PNG, IMAGE_BMP})
+      if (lstrcmpiW(path.c_str() + dot + 1, TYPE_EXTENSIONS[format]) == 0) return format;
   return filterIndex == 2 ? IMAGE_BMP : IMAGE_PNG;
 }
 

@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+namespace {
+
+// image with every pixel made a scale x scale block (nearest neighbour).
 CanvasImage ScaleCanvasImage(const CanvasImage &image, int scale) {
   CanvasImage scaled;
   scaled.width = image.width * scale;
@@ -13,6 +16,8 @@ CanvasImage ScaleCanvasImage(const CanvasImage &image, int scale) {
                   &image.pixels[(static_cast<std::size_t>(y / scale) * image.width + x / scale) * 4], 4);
   return scaled;
 }
+
+}  // namespace
 
 int ScaledCanvasImage(HWND editor, int scale, CanvasImage *scaled, Failure *failure) {
   CanvasImage image;

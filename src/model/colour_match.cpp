@@ -16,9 +16,15 @@ RgbColour SkinColourOf(const PartSlot layers[LAYER_SLOTS]) {
   return layers[CAT_FACE].mode != MODE_OFF ? ColourOf(layers[CAT_FACE]) : SKIN_TONES[0];
 }
 
+namespace {
+
+// The eyebrows', moustache's and beard's colour: the hair's while the hair
+// is on, else black.
 RgbColour HairColourOf(const PartSlot layers[LAYER_SLOTS]) {
   return layers[CAT_HAIR].mode != MODE_OFF ? ColourOf(layers[CAT_HAIR]) : RgbColour{0, 0, 0};
 }
+
+}  // namespace
 
 void MatchColours(PartSlot layers[LAYER_SLOTS], const bool mayChange[CATEGORY_COUNT]) {
   const struct {

@@ -9,10 +9,6 @@
 // of the custom colours.
 RgbColour SkinColourOf(const PartSlot layers[LAYER_SLOTS]);
 
-// The eyebrows', moustache's and beard's colour: the hair's while the hair
-// is on, else black.
-RgbColour HairColourOf(const PartSlot layers[LAYER_SLOTS]);
-
 // Gives the ears the skin colour and the eyebrows, moustache and beard the
 // hair colour, each only while it is on and mayChange holds for its
 // category. Nothing else changes.

@@ -28,12 +28,15 @@
 // something. A file is written as the lowest version that holds every line
 // it has, so a portrait without any of them is version 1, byte for byte as
 // version 1 wrote it; a file may hold only the lines of its own version and
-// those before it. Version 2 adds to a part block:
+// those before it. Version 2 adds a line to a part block:
 //
 //   flip 1                       the part mirrored left to right (左右反転)
-//   photo 写真\face.png           a reference photo, after current-piece:
-//   photo-place 0 0 100 50 1       its file, then x, y, scale, strength in
-//                                  percent and 1 when it shows
+//
+// and two lines after current-piece, before the parts:
+//
+//   photo 写真\face.png           a reference photo: its file, then x, y,
+//   photo-place 0 0 100 50 1       scale, strength in percent and 1 when it
+//                                  shows
 #pragma once
 
 #include <cstddef>
@@ -57,8 +60,6 @@ const int PORTRAIT_CANVAS_MAX = 1000;     // canvas x and y, 0 up; sizes from -2
 const int PORTRAIT_CANVAS_WIDTH_MAX = 2 * CANVAS_WIDTH;    // widened to x 0
 const int PORTRAIT_CANVAS_HEIGHT_MAX = 2 * CANVAS_HEIGHT;  // heightened to y 0
 
-// The portrait as a file holds it: the state with its paths as UTF-8 text
-// beside it (the state's own paths are not used).
 // A reference photo kept with the portrait (version 2): its file as written
 // (relative to the portrait file's folder, or a path with a drive; never a
 // network path), where it lies and how it shows. An empty file: none.
@@ -67,6 +68,9 @@ struct PortraitFilePhoto {
   int x, y, scale, strength;
   bool shown;
 };
+
+// The portrait as a file holds it: the state with its paths as UTF-8 text
+// beside it (the state's own paths are not used).
 struct PortraitFileContent {
   PortraitState state;
   std::string layerFiles[LAYER_SLOTS];

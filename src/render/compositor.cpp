@@ -12,11 +12,13 @@
 #include "rotation.h"
 #include "texts.h"
 
+RECT CanvasBounds() { return {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight}; }
+
 namespace {
 
 void FillCanvas(HDC dc, COLORREF colour) {
   if (canvasWidth <= 0 || canvasHeight <= 0) return;
-  RECT canvas = {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight};
+  RECT canvas = CanvasBounds();
   HBRUSH brush = CreateSolidBrush(colour);
   FillRect(dc, &canvas, brush);
   DeleteObject(brush);
@@ -241,11 +243,18 @@ void DrawPart(HWND window, HDC dc, const Pixels24 *framePixels, HDC loader, cons
 
 }  // namespace
 
+namespace {
+
+// Whether the compositor draws part at all: on, and of a size it can make.
+bool Drawable(const PartSlot &part) {
+  return (part.mode == MODE_SINGLE || part.mode == MODE_PAIR) && part.width > 0 && part.height > 0 &&
+         part.width <= TRANSFER_MAX_SIDE && part.height <= TRANSFER_MAX_SIDE && ImageFits(part);
+}
+
+}  // namespace
+
 bool PartCopyCorners(const PartSlot &part, bool mirrored, POINT corners[3]) {
-  if (part.mode != MODE_SINGLE && part.mode != MODE_PAIR) return false;
-  if (mirrored && part.mode != MODE_PAIR) return false;
-  if (part.width <= 0 || part.height <= 0) return false;
-  if (part.width > TRANSFER_MAX_SIDE || part.height > TRANSFER_MAX_SIDE || !ImageFits(part)) return false;
+  if (!Drawable(part) || (mirrored && part.mode != MODE_PAIR)) return false;
   // The right copy's unturned rectangle is the left copy's reflected about
   // the canvas's centre line.
   long long left = mirrored ? static_cast<long long>(canvasX) + canvasWidth - part.x - part.width
@@ -258,8 +267,8 @@ bool PartCopyCorners(const PartSlot &part, bool mirrored, POINT corners[3]) {
 }
 
 bool PartPixelOpaque(const PartSlot &part, bool mirrored, POINT pixel, Failure *failure) {
-  Copy copy;
-  if (!PartCopyCorners(part, false, copy.corners)) return false;
+  Copy copy = {};
+  if (!Drawable(part)) return false;
   if (pixel.x < 0 || pixel.x >= part.width || pixel.y < 0 || pixel.y >= part.height) return false;
   copy.area = {pixel.x, pixel.y, pixel.x + 1, pixel.y + 1};
   copy.mirrored = mirrored;
@@ -268,7 +277,7 @@ bool PartPixelOpaque(const PartSlot &part, bool mirrored, POINT pixel, Failure *
   // Only a stretched part needs a loader; without one the pixel is not
   // found, and nothing is said.
   bool stretched = part.width != file.layout.width || part.height != file.layout.height;
-  HDC loader = stretched ? CreateCompatibleDC(nullptr) : nullptr;
+  HDC loader = stretched ? CreateMemoryDC(nullptr, nullptr) : nullptr;
   PartPixels pixels;
   bool read = (!stretched || loader) && ReadPartPixels(&file, part, &copy, 1, loader, &pixels, failure);
   ClosePartFile(&file);
@@ -290,7 +299,7 @@ Failure ComposePortrait(HWND window, HDC dc, COLORREF canvasColour, const Pixels
   Failure failure = {};
   FillCanvas(dc, canvasColour);
   if (photo && canvasWidth > 0 && canvasHeight > 0)
-    DrawPhoto(dc, *photo, {canvasX, canvasY, canvasX + canvasWidth, canvasY + canvasHeight});
+    DrawPhoto(dc, *photo, CanvasBounds());
   // Every stretched part is stretched from the loader context; without one
   // no part is drawn.
   HDC loader = CreateMemoryDC(nullptr, &failure);

@@ -7,6 +7,10 @@
 #include "photo.h"
 #include "portrait.h"
 
+// The canvas as it stands, in the editor's 1x client pixels (canvasX,
+// canvasY, canvasWidth, canvasHeight; right and bottom exclusive).
+RECT CanvasBounds();
+
 // Clears the canvas to white and draws every part that is switched on, from
 // the back hair (slot 0) to the glasses (slot 12), the ten pieces in slot
 // 2's turn: each one stretched to its size, transparent where pure white,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "portrait.h"
+#include "row_stride.h"
 
 namespace {
 
@@ -53,21 +54,43 @@ PhotoPlacement BoundedPhoto(const PhotoPlacement &placement) {
   return bounded;
 }
 
+namespace {
+
+// The side that bounds a photo's fit: the canvas's width for a photo wider
+// than the canvas's shape, else its height. At scale p a photo pixel is
+// canvas / photo x p / 100 canvas pixels.
+struct PhotoFit {
+  long long canvas, photo;
+};
+
+PhotoFit FitOf(SIZE photo) {
+  bool byWidth = 1LL * photo.cx * CANVAS_HEIGHT >= 1LL * photo.cy * CANVAS_WIDTH;
+  return {byWidth ? CANVAS_WIDTH : CANVAS_HEIGHT, byWidth ? photo.cx : photo.cy};
+}
+
+// Along one axis (the photo's x or y goes by the canvas's x or y alone):
+// the photo pixel that canvas pixel i shows, of a canvas canvasLength long
+// and a photo photoLength long, offset and scale as placed. False off it.
+bool AxisPixel(long long i, long long canvasLength, long long photoLength, int offset, int scale, PhotoFit fit,
+               LONG *pixel) {
+  // Twice the distance of the pixel's centre from the photo's centre.
+  long long twice = 2 * i + 1 - canvasLength - 2LL * offset;
+  long long v = FloorDiv(twice * 100 * fit.photo + fit.canvas * scale * photoLength, 2 * fit.canvas * scale);
+  if (v < 0 || v >= photoLength) return false;
+  *pixel = static_cast<LONG>(v);
+  return true;
+}
+
+}  // namespace
+
 bool PhotoPixelFor(SIZE photo, const PhotoPlacement &placement, SIZE canvasSize, POINT pixel, POINT *photoPixel) {
   if (photo.cx <= 0 || photo.cy <= 0 || placement.scale <= 0) return false;
-  // The side that bounds the fit: the canvas's width for a photo wider than
-  // the canvas's shape, else its height. At scale p a photo pixel is
-  // fitCanvas / fitPhoto x p / 100 canvas pixels.
-  bool byWidth = 1LL * photo.cx * CANVAS_HEIGHT >= 1LL * photo.cy * CANVAS_WIDTH;
-  long long fitCanvas = byWidth ? CANVAS_WIDTH : CANVAS_HEIGHT, fitPhoto = byWidth ? photo.cx : photo.cy;
-  long long p = placement.scale, divisor = 2 * fitCanvas * p;
-  // Twice the distance of the pixel's centre from the photo's centre.
-  long long tx = 2LL * pixel.x + 1 - canvasSize.cx - 2LL * placement.x;
-  long long ty = 2LL * pixel.y + 1 - canvasSize.cy - 2LL * placement.y;
-  long long px = FloorDiv(tx * 100 * fitPhoto + fitCanvas * p * photo.cx, divisor);
-  long long py = FloorDiv(ty * 100 * fitPhoto + fitCanvas * p * photo.cy, divisor);
-  if (px < 0 || py < 0 || px >= photo.cx || py >= photo.cy) return false;
-  *photoPixel = {static_cast<LONG>(px), static_cast<LONG>(py)};
+  PhotoFit fit = FitOf(photo);
+  POINT at;
+  if (!AxisPixel(pixel.x, canvasSize.cx, photo.cx, placement.x, placement.scale, fit, &at.x) ||
+      !AxisPixel(pixel.y, canvasSize.cy, photo.cy, placement.y, placement.scale, fit, &at.y))
+    return false;
+  *photoPixel = at;
   return true;
 }
 
@@ -96,35 +119,29 @@ bool ShownPhotoColour(const ShownPhoto &photo, const RECT &canvas, POINT canvasP
 void DrawPhoto(HDC dc, const ShownPhoto &photo, const RECT &canvas) {
   RECT clip, area;
   if (!photo.image || GetClipBox(dc, &clip) == ERROR || !IntersectRect(&area, &clip, &canvas)) return;
-  // The photo covers a rectangle of the canvas: the columns it reaches on
-  // any row and the rows it reaches in any column.
-  SIZE size = {photo.image->width, photo.image->height};
-  SIZE canvasSize = {canvas.right - canvas.left, canvas.bottom - canvas.top};
+  // The photo covers a rectangle of the canvas: the columns it reaches and
+  // the rows it reaches, each axis on its own.
+  const PhotoPlacement &placed = photo.placement;
+  if (photo.image->width <= 0 || photo.image->height <= 0 || placed.scale <= 0) return;
+  PhotoFit fit = FitOf({photo.image->width, photo.image->height});
   std::vector<int> columns, rows;
-  POINT at;
-  int anyRow = -1, anyColumn = -1;
-  for (int y = area.top; y < area.bottom && anyRow < 0; ++y)
-    for (int x = area.left; x < area.right; ++x)
-      if (PhotoPixelFor(size, photo.placement, canvasSize, {x - canvas.left, y - canvas.top}, &at)) {
-        anyRow = y, anyColumn = x;
-        break;
-      }
-  if (anyRow < 0) return;
-  int left = area.right, right = area.left, top = area.bottom, bottom = area.top;
-  for (int x = area.left; x < area.right; ++x)
-    if (PhotoPixelFor(size, photo.placement, canvasSize, {x - canvas.left, anyRow - canvas.top}, &at)) {
-      columns.push_back(at.x);
+  LONG at;
+  LONG left = area.right, right = area.left, top = area.bottom, bottom = area.top;
+  for (LONG x = area.left; x < area.right; ++x)
+    if (AxisPixel(x - canvas.left, canvas.right - canvas.left, photo.image->width, placed.x, placed.scale, fit, &at)) {
+      columns.push_back(at);
       left = std::min(left, x), right = x + 1;
     }
-  for (int y = area.top; y < area.bottom; ++y)
-    if (PhotoPixelFor(size, photo.placement, canvasSize, {anyColumn - canvas.left, y - canvas.top}, &at)) {
-      rows.push_back(at.y);
+  for (LONG y = area.top; y < area.bottom; ++y)
+    if (AxisPixel(y - canvas.top, canvas.bottom - canvas.top, photo.image->height, placed.y, placed.scale, fit, &at)) {
+      rows.push_back(at);
       top = std::min(top, y), bottom = y + 1;
     }
+  if (columns.empty() || rows.empty()) return;
   area = {left, top, right, bottom};
   int width = static_cast<int>(columns.size()), height = static_cast<int>(rows.size());
   // Bottom row first, each row a whole number of words.
-  int stride = (width * 3 + 3) / 4 * 4;
+  int stride = static_cast<int>(RowStride(width));
   std::vector<std::uint8_t> bits(static_cast<std::size_t>(stride) * height);
   for (int y = 0; y < height; ++y) {
     std::uint8_t *out = &bits[static_cast<std::size_t>(height - 1 - y) * stride];

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "capture.h"
+#include "clipboard.h"
 #include "document.h"
 #include "file_dialog.h"
 #include "image_export.h"
@@ -334,12 +335,7 @@ LRESULT CALLBACK SoakWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   if (message == MEASURE) {
     // A copied picture of any size is held by the clipboard, not leaked. The
     // other shards' editors may hold the clipboard for a moment.
-    for (int tries = 0; tries < 20; ++tries, Sleep(50))
-      if (OpenClipboard(window)) {
-        EmptyClipboard();
-        CloseClipboard();
-        break;
-      }
+    if (OpenClipboardWaiting(window)) EmptyClipboard(), CloseClipboard();
     side->samples[wParam] = Sample{FreeGdiHandles(), PrivateBytes()};
   }
   if (message == COMPARE) side->differing = DifferingFromFreshPaint(side->editor);
