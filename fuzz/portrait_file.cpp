@@ -27,6 +27,21 @@ void CheckLimits(const PortraitFileContent &content) {
   };
   for (int slot = 0; slot < LAYER_SLOTS; ++slot) part(state.layers[slot], content.layerFiles[slot]);
   for (int piece = 0; piece < PIECE_SLOTS; ++piece) part(state.pieces[piece], content.pieceFiles[piece]);
+  // A photo's file is never a network path (\\host or //host) nor holds a
+  // control character; without a file there is no photo, so no place either.
+  const PortraitFilePhoto &photo = content.photo;
+  if (photo.file.empty()) {
+    if (photo.x || photo.y || photo.scale || photo.strength || photo.shown) std::abort();
+    return;
+  }
+  auto slash = [](char c) { return c == '\\' || c == '/'; };
+  if (!Within(photo.x, -PORTRAIT_PHOTO_OFFSET_MAX, PORTRAIT_PHOTO_OFFSET_MAX) ||
+      !Within(photo.y, -PORTRAIT_PHOTO_OFFSET_MAX, PORTRAIT_PHOTO_OFFSET_MAX) ||
+      !Within(photo.scale, 1, PORTRAIT_PHOTO_SCALE_MAX) || !Within(photo.strength, 1, PORTRAIT_PHOTO_STRENGTH_MAX) ||
+      (photo.file.size() >= 2 && slash(photo.file[0]) && slash(photo.file[1])))
+    std::abort();
+  for (unsigned char c : photo.file)
+    if (c < 0x20) std::abort();
 }
 
 bool Same(const PortraitFileContent &a, const PortraitFileContent &b) {

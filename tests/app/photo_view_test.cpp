@@ -62,7 +62,7 @@ TEST(PhotoView, ShowsOnTheCanvasButInNoOutput) {
     PumpMessages();
     std::vector<std::uint8_t> saved = SavedCanvasPixels(window), exported = Exported(window);
     ASSERT_FALSE(saved.empty());
-    ASSERT_TRUE(OpenReferencePhoto(window, std::wstring(path.begin(), path.end())));
+    ASSERT_TRUE(OpenReferencePhoto(window, SystemText(path.c_str())));
     PumpMessages();
     POINT onPhoto = {canvasX + 10, canvasY + 10}, underNose = {canvasX + 36, canvasY + 52};
     COLORREF colour;

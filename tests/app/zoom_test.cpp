@@ -74,13 +74,26 @@ TEST(Zoom, LayoutGrowsTheFrameAndMovesTheRestAsOneBlock) {
 // rectangle.
 TEST(Zoom, WindowAndCanvasPixelsAnswerEachOther) {
   const RECT view = {8, 9, 500, 600};
+  struct Row {
+    int k;
+    POINT origin, canvas, window;
+  } rows[] = {
+      {1, {40, 45}, {0, 0}, {0, 0}},
+      {3, {80, 93}, {41, 46}, {83, 96}},
+      {6, {40, 45}, {39, 44}, {34, 39}},
+      {2, {80, 93}, {119, 144}, {238, 291}},
+      {4, {40, 45}, {-3, 200}, {-132, 665}},
+  };
+  for (const Row &row : rows) {
+    POINT w = CanvasToWindow(ZoomView{row.k, row.origin, view}, row.canvas);
+    EXPECT_EQ(w.x, row.window.x) << row.k << " " << row.canvas.x;
+    EXPECT_EQ(w.y, row.window.y) << row.k << " " << row.canvas.y;
+  }
   for (int k = ZOOM_MIN; k <= ZOOM_MAX; ++k) {
     for (POINT origin : {ZOOM_ANCHOR, POINT{80, 93}}) {
       ZoomView zoom = {k, origin, view};
       for (POINT canvas : {POINT{40, 45}, POINT{41, 46}, POINT{119, 144}, POINT{39, 44}, POINT{0, 0}, POINT{-3, 200}}) {
         POINT w = CanvasToWindow(zoom, canvas);
-        EXPECT_EQ(w.x, origin.x + k * (canvas.x - 40));
-        EXPECT_EQ(w.y, origin.y + k * (canvas.y - 45));
         for (POINT inside : {POINT{0, 0}, POINT{k - 1, k - 1}, POINT{k - 1, 0}}) {
           POINT back = WindowToCanvas(zoom, {w.x + inside.x, w.y + inside.y});
           EXPECT_EQ(back.x, canvas.x) << k;
@@ -229,8 +242,9 @@ TEST_F(ZoomedEditor, AltClickPicksThePixelUnderThePointerAtOneAndThreeTimes) {
 }
 
 // A change of the display's scale lays the window out again from its 1x
-// layout: at an unchanged scale everything comes back where it was, at the
-// zoom it was, with the current category's button in bold again.
+// layout: at an unchanged scale a window resized and a button moved in the
+// meantime come back where they were, at the zoom it was, with the current
+// category's button in bold again.
 TEST_F(ZoomedEditor, AScaleChangeLaysTheWindowOutAgain) {
   PartFolder folder;
   PlaceNose(folder);
@@ -240,7 +254,12 @@ TEST_F(ZoomedEditor, AScaleChangeLaysTheWindowOutAgain) {
   GetWindowRect(window_, &outer);
   GetWindowRect(GetDlgItem(window_, IDC_SAVE), &save);
   std::vector<std::uint8_t> view = ViewPixels();
-  RECT suggested = outer;
+  SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left - 150, outer.bottom - outer.top + 60,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(GetDlgItem(window_, IDC_SAVE), nullptr, 3, 4, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // What the system suggests at an unchanged scale: the window as it stands.
+  RECT suggested;
+  GetWindowRect(window_, &suggested);
   SendMessageA(window_, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
   PumpMessages();
   RECT outerAfter, saveAfter;
@@ -258,10 +277,6 @@ TEST_F(ZoomedEditor, AScaleChangeLaysTheWindowOutAgain) {
   EXPECT_EQ(look.lfWeight, FW_BOLD);
   Command(IDC_ZOOM_ONE);
 }
-
-}  // namespace
-
-namespace {
 
 // A thumbnail larger than its cell spills over the cells but not out of the
 // palette's frame: the canvas's frame shows what it showed before.

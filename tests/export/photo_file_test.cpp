@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "bmp_file.h"
 #include "canvas_image.h"
 #include "image_png.h"
+#include "text.h"
 #include "support/test_support.h"
 #include "texts.h"
 
@@ -11,15 +13,9 @@ namespace {
 
 // A BMP file's headers alone, 24-bit, for width x height: its pixels are
 // never there, so only a size read before decoding can refuse it in time.
-std::vector<std::uint8_t> BmpHeaders(std::int32_t width, std::int32_t height) {
-  std::vector<std::uint8_t> bytes(54, 0);
-  auto put = [&](int at, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-  };
-  bytes[0] = 'B', bytes[1] = 'M';
-  put(2, 54, 4), put(10, 54, 4), put(14, 40, 4);
-  put(18, static_cast<std::uint32_t>(width), 4), put(22, static_cast<std::uint32_t>(height), 4);
-  put(26, 1, 2), put(28, 24, 2);
+std::vector<std::uint8_t> BmpHeaders(int width, int height) {
+  std::vector<std::uint8_t> bytes(BMP_HEADER_SIZE);
+  WriteBmpHeaders(bytes.data(), width, height);
   return bytes;
 }
 
@@ -52,7 +48,7 @@ TEST(PhotoFile, RefusesWhatIsNotAPictureOrTooLargeAndKeepsTheRestFitted) {
     image.width = 7;
     Failure failure = {};
     std::string path = dir / row.name;
-    int read = ReadPhotoFile(std::wstring(path.begin(), path.end()), &image, &failure);
+    int read = ReadPhotoFile(SystemText(path.c_str()), &image, &failure);
     EXPECT_EQ(read, row.refusal ? 0 : 1) << row.name;
     EXPECT_STREQ(failure.text, row.refusal) << row.name;
     if (row.refusal) {
@@ -67,7 +63,7 @@ TEST(PhotoFile, RefusesWhatIsNotAPictureOrTooLargeAndKeepsTheRestFitted) {
   PhotoImage big;
   Failure failure = {};
   std::string bigPath = dir / "big.bmp";
-  ASSERT_TRUE(ReadPhotoFile(std::wstring(bigPath.begin(), bigPath.end()), &big, &failure));
+  ASSERT_TRUE(ReadPhotoFile(SystemText(bigPath.c_str()), &big, &failure));
   EXPECT_EQ(big.width, 400);
   EXPECT_EQ(big.height, 800);
   EXPECT_EQ(big.pixels[3 * 10 + 2], 0) << "left half black";

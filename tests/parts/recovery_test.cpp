@@ -46,6 +46,20 @@ BOOL CALLBACK FindEditor(HWND window, LPARAM found) {
   return FALSE;
 }
 
+// Ends a started editor that is still running and closes its handles, on
+// every way out of the test: a failed assertion must leave no editor behind.
+struct ChildProcess {
+  PROCESS_INFORMATION info;
+  ~ChildProcess() {
+    if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(info.hProcess, 1);
+      WaitForSingleObject(info.hProcess, 10000);
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+  }
+};
+
 // The same steps, sent to this process's editor or posted to another's.
 void MakePortrait(HWND editor, bool post) {
   auto send = [editor, post](UINT message, WPARAM w, LPARAM l) {
@@ -87,6 +101,7 @@ TEST(Recovery, AKilledEditorsPortraitIsOfferedBackAtTheNextStartAndRestored) {
   PROCESS_INFORMATION child = {};
   wchar_t command[] = L"nigaoe.exe";
   ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &child));
+  ChildProcess guard = {child};
   ChildEditor found = {child.dwProcessId, nullptr};
   for (int waited = 0; !found.window && waited < 200; ++waited) {
     Sleep(50);
@@ -119,8 +134,6 @@ TEST(Recovery, AKilledEditorsPortraitIsOfferedBackAtTheNextStartAndRestored) {
   EXPECT_EQ(offers, 0);
   TerminateProcess(child.hProcess, 1);
   WaitForSingleObject(child.hProcess, 10000);
-  CloseHandle(child.hThread);
-  CloseHandle(child.hProcess);
 
   ASSERT_EQ(OfferRecovery(editor), 1);
   EXPECT_EQ(offers, 1);

@@ -21,6 +21,7 @@
 
 #include "portrait.h"
 #include "palette.h"
+#include "resource.h"
 #include "zoom.h"
 
 namespace {
@@ -53,7 +54,7 @@ BOOL CALLBACK FindEditor(HWND window, LPARAM found) {
   GetWindowTextA(window, title, sizeof title);
   std::size_t length = std::strlen(title), caption = std::strlen(EDITOR_CAPTION);
   if (IsWindowVisible(window) && length >= caption && !std::strcmp(title + length - caption, EDITOR_CAPTION) &&
-      GetDlgItem(window, 5001)) {
+      GetDlgItem(window, IDC_CATEGORY_FACE)) {
     *reinterpret_cast<HWND *>(found) = window;
     return FALSE;
   }

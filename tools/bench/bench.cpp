@@ -39,6 +39,7 @@
 #include "palette.h"
 #include "portrait.h"
 #include "resource.h"
+#include "text.h"
 #include "zoom_view.h"
 
 namespace {
@@ -324,7 +325,7 @@ int main() {
   Command(window, IDC_ZOOM_ONE);
   double l = -1;
   std::string photo = work + "\\kao\\kao-1-zzz.bmp";
-  if (OpenReferencePhoto(window, std::wstring(photo.begin(), photo.end()))) {
+  if (OpenReferencePhoto(window, SystemText(photo.c_str()))) {
     l = MedianMoves(window, {&full})[0];
     CloseReferencePhoto(window);
   }
